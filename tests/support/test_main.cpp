@@ -1,0 +1,17 @@
+// Test main shared by every test program. --fpu=53 runs the whole program with
+// the x87 unit in 53-bit precision, as a host built by another compiler may
+// leave it.
+#include <cstring>
+
+#include <gtest/gtest.h>
+
+#include "tests/support/fpu.h"
+
+int main(int argc, char** argv) {
+  testing::InitGoogleTest(&argc, argv);
+  for (int i = 1; i < argc; ++i) {
+    if (std::strcmp(argv[i], "--fpu=53") == 0) tarvex::test::SetX87Precision(53);
+    if (std::strcmp(argv[i], "--fpu=64") == 0) tarvex::test::SetX87Precision(64);
+  }
+  return RUN_ALL_TESTS();
+}

@@ -1,0 +1,59 @@
+#pragma once
+// A window that carries windowless controls: it owns their painting order,
+// hit-testing, hover and capture, and composes its picture off-screen.
+
+#include <windows.h>
+
+#include <vector>
+
+#include "toolkit/control.h"
+#include "toolkit/window.h"
+
+namespace tk {
+
+class Container : public Window {
+ public:
+  Container();
+  ~Container() override;
+
+  TColor Color() const { return color_; }
+  void SetColor(TColor color);
+  const FontRecord& Font() const { return font_; }
+  void SetFont(const FontRecord& font);
+
+  const std::vector<Control*>& Controls() const { return controls_; }
+  void InsertControl(Control* control);
+  void RemoveControl(Control* control);
+
+  int ClientWidth() const;
+  int ClientHeight() const;
+  // Re-applies alClient alignment after a size change.
+  void Realign();
+
+  // Draws the window's background and its windowless controls into dc, with
+  // the client area's top-left corner at dc's origin.
+  void PaintTo(HDC dc);
+
+ protected:
+  LRESULT HandleMessage(UINT message, WPARAM wParam, LPARAM lParam) override;
+  // Background of the client area; a form fills it with its colour.
+  virtual void PaintBackground(HDC dc, const RECT& client);
+
+ private:
+  LRESULT OnPaint();
+  LRESULT OnPrintClient(HDC dc);
+  LRESULT OnSize();
+  LRESULT OnMouse(UINT message, LPARAM lParam);
+  LRESULT OnMouseLeave();
+  LRESULT OnSetCursor(WPARAM wParam, LPARAM lParam);
+  Control* ControlAt(int x, int y) const;
+
+  std::vector<Control*> controls_;
+  TColor color_ = clBtnFace;
+  FontRecord font_;
+  Control* hover_ = nullptr;
+  Control* captured_ = nullptr;
+  bool trackingLeave_ = false;
+};
+
+}  // namespace tk

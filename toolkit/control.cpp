@@ -1,0 +1,128 @@
+#include "toolkit/control.h"
+
+#include "toolkit/container.h"
+#include "toolkit/gdi.h"
+
+namespace tk {
+
+Control::Control(Container* parent) { SetParent(parent); }
+
+Control::~Control() {
+  if (Container* old = parent_) {
+    parent_ = nullptr;
+    old->RemoveControl(this);
+  }
+}
+
+void Control::SetParent(Container* parent) {
+  if (parent == parent_) return;
+  if (Container* old = parent_) {
+    Invalidate();
+    parent_ = nullptr;
+    old->RemoveControl(this);
+  }
+  parent_ = parent;
+  if (parent_) {
+    parent_->InsertControl(this);
+    if (parentColor_) color_ = parent_->Color();
+    if (parentFont_) font_ = parent_->Font();
+    if (align_ == Align::alClient) parent_->Realign();
+    Invalidate();
+  }
+}
+
+void Control::SetBounds(int left, int top, int width, int height) {
+  if (left == left_ && top == top_ && width == width_ && height == height_) return;
+  Invalidate();
+  left_ = left;
+  top_ = top;
+  width_ = width;
+  height_ = height;
+  Resized();
+  Invalidate();
+}
+
+void Control::SetAlign(Align align) {
+  if (align == align_) return;
+  align_ = align;
+  if (parent_) parent_->Realign();
+}
+
+void Control::SetVisible(bool visible) {
+  if (visible == visible_) return;
+  visible_ = visible;
+  if (visible_) {
+    Repaint();
+  } else {
+    Invalidate();
+  }
+}
+
+void Control::SetEnabled(bool enabled) {
+  if (enabled == enabled_) return;
+  enabled_ = enabled;
+  Invalidate();
+}
+
+void Control::SetColor(TColor color) {
+  parentColor_ = false;
+  if (color == color_) return;
+  color_ = color;
+  Repaint();
+}
+
+void Control::SetParentColor(bool value) {
+  if (value == parentColor_) return;
+  parentColor_ = value;
+  if (value) ParentColorChanged();
+}
+
+void Control::ParentColorChanged() {
+  if (!parentColor_ || !parent_ || color_ == parent_->Color()) return;
+  color_ = parent_->Color();
+  Repaint();
+}
+
+void Control::SetFont(const FontRecord& font) {
+  parentFont_ = false;
+  if (font == font_) return;
+  font_ = font;
+  Repaint();
+}
+
+void Control::SetParentFont(bool value) {
+  if (value == parentFont_) return;
+  parentFont_ = value;
+  if (value) ParentFontChanged();
+}
+
+void Control::ParentFontChanged() {
+  if (!parentFont_ || !parent_ || font_ == parent_->Font()) return;
+  font_ = parent_->Font();
+  Repaint();
+}
+
+void Control::Repaint() {
+  if (!visible_ || !parent_ || !parent_->HandleAllocated()) return;
+  if (!opaque_) {
+    // What lies beneath shows through: let the parent compose the area.
+    RECT r = BoundsRect();
+    InvalidateRect(parent_->Handle(), &r, FALSE);
+    UpdateWindow(parent_->Handle());
+    return;
+  }
+  WindowDC dc(parent_->Handle());
+  if (!dc.get()) return;
+  SavedDC saved(dc.get());
+  IntersectClipRect(dc.get(), left_, top_, left_ + width_, top_ + height_);
+  SetViewportOrgEx(dc.get(), left_, top_, nullptr);
+  Paint(dc.get());
+}
+
+void Control::Invalidate() {
+  if (!parent_ || !parent_->HandleAllocated()) return;
+  RECT r = BoundsRect();
+  InvalidateRect(parent_->Handle(), &r, FALSE);
+}
+
+}  // namespace tk

@@ -1,0 +1,102 @@
+#pragma once
+// Windowless controls: they have no window of their own and paint on their
+// parent's surface, inside their own rectangle, in the parent's order.
+
+#include <windows.h>
+
+#include <string>
+
+#include "toolkit/core/color.h"
+#include "toolkit/core/font.h"
+
+namespace tk {
+
+class Container;
+
+enum class Align { alNone, alClient };
+
+class Control {
+ public:
+  explicit Control(Container* parent = nullptr);
+  Control(const Control&) = delete;
+  Control& operator=(const Control&) = delete;
+  virtual ~Control();
+
+  std::string Name;
+
+  Container* Parent() const { return parent_; }
+  void SetParent(Container* parent);
+
+  int Left() const { return left_; }
+  int Top() const { return top_; }
+  int Width() const { return width_; }
+  int Height() const { return height_; }
+  RECT BoundsRect() const { return RECT{left_, top_, left_ + width_, top_ + height_}; }
+  void SetBounds(int left, int top, int width, int height);
+  void SetLeft(int v) { SetBounds(v, top_, width_, height_); }
+  void SetTop(int v) { SetBounds(left_, v, width_, height_); }
+  void SetWidth(int v) { SetBounds(left_, top_, v, height_); }
+  void SetHeight(int v) { SetBounds(left_, top_, width_, v); }
+
+  Align GetAlign() const { return align_; }
+  void SetAlign(Align align);
+
+  bool Visible() const { return visible_; }
+  void SetVisible(bool visible);
+  bool Enabled() const { return enabled_; }
+  void SetEnabled(bool enabled);
+
+  TColor Color() const { return color_; }
+  void SetColor(TColor color);
+  bool ParentColor() const { return parentColor_; }
+  void SetParentColor(bool value);
+
+  const FontRecord& Font() const { return font_; }
+  void SetFont(const FontRecord& font);
+  bool ParentFont() const { return parentFont_; }
+  void SetParentFont(bool value);
+
+  // Opaque controls paint every pixel of their rectangle.
+  bool Opaque() const { return opaque_; }
+
+  // Paints at once on the parent's surface, clipped to the control, without
+  // erasing, when visible and the parent's window exists; otherwise the
+  // picture comes with the parent's next paint.
+  void Repaint();
+  // Asks the parent to repaint the control's area later.
+  void Invalidate();
+
+  // Draws the control; the DC's origin is the control's top-left corner.
+  virtual void Paint(HDC dc) = 0;
+
+  // Mouse, routed by the parent (coordinates relative to the control).
+  virtual void MouseDown(int /*x*/, int /*y*/) {}
+  virtual void MouseUp(int /*x*/, int /*y*/) {}
+  virtual void MouseMove(int /*x*/, int /*y*/) {}
+  virtual void MouseEnter() {}
+  virtual void MouseLeave() {}
+  virtual void Click() {}
+  virtual HCURSOR Cursor() const { return nullptr; }
+
+  // The parent's colour or font changed; follow it when told to.
+  void ParentColorChanged();
+  void ParentFontChanged();
+
+ protected:
+  void SetOpaque(bool value) { opaque_ = value; }
+  virtual void Resized() {}
+
+ private:
+  Container* parent_ = nullptr;
+  int left_ = 0, top_ = 0, width_ = 0, height_ = 0;
+  Align align_ = Align::alNone;
+  bool visible_ = true;
+  bool enabled_ = true;
+  TColor color_ = clBtnFace;
+  bool parentColor_ = true;
+  FontRecord font_;
+  bool parentFont_ = true;
+  bool opaque_ = false;
+};
+
+}  // namespace tk

@@ -1,0 +1,39 @@
+#pragma once
+// A window of the plug-in's own: created from one of its window classes
+// (registered on the DLL's instance, never the host's), destroyed with its
+// owner object. Messages go to HandleMessage, whose switch only dispatches.
+
+#include <windows.h>
+
+namespace tk {
+
+// The module that holds this code: the plug-in DLL inside the host, the test
+// program in tests. Window classes, resources and dialogs use it.
+HINSTANCE ModuleInstance();
+
+class Window {
+ public:
+  Window() = default;
+  Window(const Window&) = delete;
+  Window& operator=(const Window&) = delete;
+  virtual ~Window();
+
+  HWND Handle() const { return hwnd_; }
+  bool HandleAllocated() const { return hwnd_ != nullptr; }
+  void DestroyHandle();
+
+ protected:
+  // Creates the window; the object receives its messages from WM_NCCREATE on.
+  bool CreateHandle(DWORD exStyle, DWORD style, HWND parent, int x, int y, int width,
+                    int height, const wchar_t* caption = L"");
+  virtual LRESULT HandleMessage(UINT message, WPARAM wParam, LPARAM lParam);
+  LRESULT DefaultHandler(UINT message, WPARAM wParam, LPARAM lParam);
+  // Called after the window is gone (WM_NCDESTROY).
+  virtual void HandleDestroyed() {}
+
+ private:
+  static LRESULT CALLBACK WindowProc(HWND hwnd, UINT message, WPARAM wParam, LPARAM lParam);
+  HWND hwnd_ = nullptr;
+};
+
+}  // namespace tk

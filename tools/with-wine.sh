@@ -1,0 +1,32 @@
+#!/usr/bin/env bash
+# Runs a command with one Xvfb display and one persistent wineserver for the
+# whole run, so tests do not pay Wine's start-up each time.
+#   tools/with-wine.sh COMMAND [ARGS...]
+set -euo pipefail
+here=$(cd "$(dirname "$0")/.." && pwd)
+export WINEPREFIX="${WINEPREFIX:-$here/build/wineprefix}"
+export WINEARCH=win32
+export WINEDEBUG="${WINEDEBUG:--all}"
+export WINEDLLOVERRIDES="mscoree,mshtml=;winemenubuilder.exe=d"
+
+started_x=""
+if [ -z "${TARVEX_KEEP_DISPLAY:-}" ] || [ -z "${DISPLAY:-}" ]; then
+  n=$(( 70 + RANDOM % 200 ))
+  while [ -e "/tmp/.X11-unix/X$n" ] || [ -e "/tmp/.X$n-lock" ]; do n=$((n + 1)); done
+  Xvfb ":$n" -screen 0 1280x1024x24 -nolisten tcp >/dev/null 2>&1 &
+  started_x=$!
+  export DISPLAY=":$n"
+  for _ in $(seq 50); do [ -e "/tmp/.X11-unix/X$n" ] && break; sleep 0.1; done
+fi
+cleanup() {
+  wineserver -k >/dev/null 2>&1 || true
+  [ -n "$started_x" ] && kill "$started_x" >/dev/null 2>&1 || true
+}
+trap cleanup EXIT
+
+if [ ! -f "$WINEPREFIX/system.reg" ]; then
+  mkdir -p "$WINEPREFIX"
+  wineboot -i >/dev/null 2>&1 || true
+fi
+wineserver -p >/dev/null 2>&1 || true
+"$@"
