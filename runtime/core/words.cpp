@@ -1,0 +1,77 @@
+#include "runtime/core/words.h"
+
+#include <vector>
+
+#include "runtime/core/encodings.h"
+
+namespace runtime {
+
+namespace {
+
+struct KindEntry {
+  const char* name;
+  GaugeKind kind;
+};
+// In the order of the editor's list, which is also the order of comparison.
+constexpr KindEntry kKinds[] = {
+    {"HorizontalBar", GaugeKind::HorizontalBar},
+    {"Needle", GaugeKind::Needle},
+    {"Pie", GaugeKind::Pie},
+    {"Text", GaugeKind::Text},
+    {"VerticalBar", GaugeKind::VerticalBar},
+};
+
+std::string AsciiLower(std::string text) {
+  for (char& c : text)
+    if (c >= 'A' && c <= 'Z') c = static_cast<char>(c - 'A' + 'a');
+  return text;
+}
+
+}  // namespace
+
+std::optional<GaugeKind> ParseKindName(std::string_view text) {
+  for (const KindEntry& entry : kKinds)
+    if (text == entry.name) return entry.kind;
+  return std::nullopt;
+}
+
+std::string KindName(GaugeKind kind) {
+  for (const KindEntry& entry : kKinds)
+    if (entry.kind == kind) return entry.name;
+  return {};
+}
+
+FlagPairReading ReadFlagPair(std::string_view text) {
+  FlagPairReading reading;
+  if (text.empty()) {
+    reading.showText = true;
+    reading.visible = true;
+    return reading;
+  }
+  std::vector<std::string> items = SplitDelimited(text, '|');
+  if (items.size() < 1) return reading;
+  reading.showText = items[0] != "True";
+  if (items.size() < 2) return reading;
+  reading.visible = items[1] != "True";
+  return reading;
+}
+
+FlagPairTicks ReadFlagPairForEditor(std::string_view text) {
+  FlagPairTicks ticks;
+  std::vector<std::string> items = SplitDelimited(text, '|');
+  if (items.size() >= 1) ticks.hideText = AsciiLower(items[0]) == "true";
+  if (items.size() >= 2) ticks.hideGauge = AsciiLower(items[1]) == "true";
+  return ticks;
+}
+
+std::string FormatFlagPair(bool hideText, bool hideGauge) {
+  return std::string(hideText ? "True" : "False") + "|" + (hideGauge ? "True" : "False");
+}
+
+std::optional<bool> ParseVisibilityWord(std::string_view text) {
+  if (text == "Show") return true;
+  if (text == "Hide") return false;
+  return std::nullopt;
+}
+
+}  // namespace runtime

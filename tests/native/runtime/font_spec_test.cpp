@@ -1,0 +1,130 @@
+#include <gtest/gtest.h>
+
+#include <string>
+
+#include "runtime/core/font_spec.h"
+
+namespace {
+
+using runtime::ApplyFontSpec;
+using runtime::FontSpecResult;
+using runtime::FormatFontSpec;
+
+constexpr int kScreenPpi = 96;
+
+tk::FontRecord BaseFont() {
+  tk::FontRecord f;
+  f.name = "MS Sans Serif";
+  f.color = tk::clWindowText;
+  f.height = -11;
+  f.style = 0;
+  f.charset = tk::DEFAULT_CHARSET_VALUE;
+  return f;
+}
+
+tk::FontRecord With(std::string name, tk::TColor colour, int points, std::uint8_t style,
+                    std::uint8_t charset, int ppi = kScreenPpi) {
+  tk::FontRecord f = BaseFont();
+  f.name = std::move(name);
+  f.color = colour;
+  f.SetSize(points, ppi);
+  f.style = style;
+  f.charset = charset;
+  return f;
+}
+
+struct SpecCase {
+  const char* spec;
+  FontSpecResult result;
+  tk::FontRecord font;  // expected, starting from BaseFont()
+};
+
+TEST(ApplyFontSpec, SetsFieldsUntilTheFirstBadOne) {
+  tk::FontRecord nameAndColour = BaseFont();
+  nameAndColour.name = "Arial";
+  nameAndColour.color = tk::clRed;
+  tk::FontRecord nameOnly = BaseFont();
+  nameOnly.name = "Arial";
+  tk::FontRecord allButCharset = With("Arial", tk::clRed, 12, tk::fsBold, tk::DEFAULT_CHARSET_VALUE);
+
+  const SpecCase cases[] = {
+      {"Arial|clRed|12|fsBold fsItalic |204", FontSpecResult::Applied,
+       With("Arial", tk::clRed, 12, tk::fsBold | tk::fsItalic, 204)},
+      {"Arial|clBlack|10|fsBold fsItalic |204", FontSpecResult::Applied,
+       With("Arial", tk::clBlack, 10, tk::fsBold | tk::fsItalic, 204)},
+      {"Times New Roman|clBlack|10||204", FontSpecResult::Applied,
+       With("TimesNewRoman", tk::clBlack, 10, 0, 204)},
+      {"Arial|$000000FF|8||0", FontSpecResult::Applied, With("Arial", tk::clRed, 8, 0, 0)},
+      {"Arial|clred|8||0", FontSpecResult::Applied, With("Arial", tk::clRed, 8, 0, 0)},
+      {"Arial|clRed|8|fsUnderlinefsStrikeOut|$1CC", FontSpecResult::Applied,
+       With("Arial", tk::clRed, 8, tk::fsUnderline | tk::fsStrikeOut, 0xCC)},
+      {"Arial|clRed|8|fsbold FSITALIC|0|extra|items", FontSpecResult::Applied,
+       With("Arial", tk::clRed, 8, 0, 0)},
+      {"Arial|clRed|12", FontSpecResult::TooFewFields, BaseFont()},
+      {"", FontSpecResult::TooFewFields, BaseFont()},
+      {"Arial|clRed|big|fsBold|0", FontSpecResult::BadSize, nameAndColour},
+      {"Arial|red|12|fsBold|0", FontSpecResult::BadColour, nameOnly},
+      {"Arial|clRed|12|fsBold|cyrillic", FontSpecResult::BadCharset, allButCharset},
+      {"Arial|clRed|12|fsBold|", FontSpecResult::BadCharset, allButCharset},
+  };
+  for (const auto& c : cases) {
+    tk::FontRecord font = BaseFont();
+    EXPECT_EQ(ApplyFontSpec(c.spec, font, kScreenPpi), c.result) << c.spec;
+    EXPECT_EQ(font, c.font) << c.spec;
+  }
+}
+
+TEST(ApplyFontSpec, StylesAreOnlyAdded) {
+  tk::FontRecord font = BaseFont();
+  font.style = tk::fsBold | tk::fsUnderline;
+  ASSERT_EQ(ApplyFontSpec("Arial|clBlack|10|fsItalic|0", font, kScreenPpi), FontSpecResult::Applied);
+  EXPECT_EQ(font.style, tk::fsBold | tk::fsUnderline | tk::fsItalic);
+  ASSERT_EQ(ApplyFontSpec("Arial|clBlack|10||0", font, kScreenPpi), FontSpecResult::Applied);
+  EXPECT_EQ(font.style, tk::fsBold | tk::fsUnderline | tk::fsItalic);
+}
+
+TEST(ApplyFontSpec, SizeInPointsFollowsTheScreenResolution) {
+  const struct {
+    int ppi;
+    const char* spec;
+    int height;
+  } cases[] = {
+      {96, "A|0|8||0", -11},   {120, "A|0|8||0", -13}, {96, "A|0|12||0", -16},
+      {144, "A|0|10||0", -20}, {96, "A|0|-12||0", 16}, {96, "A|0|0||0", 0},
+  };
+  for (const auto& c : cases) {
+    tk::FontRecord font = BaseFont();
+    ApplyFontSpec(c.spec, font, c.ppi);
+    EXPECT_EQ(font.height, c.height) << c.spec << " at " << c.ppi;
+  }
+}
+
+TEST(FormatFontSpec, JoinsTheFiveFields) {
+  const struct {
+    const char* face;
+    tk::TColor colour;
+    int points;
+    std::uint8_t styles;
+    int charset;
+    const char* spec;
+  } cases[] = {
+      {"Arial", tk::clRed, 12, tk::fsBold | tk::fsItalic, 204, "Arial|clRed|12|fsBold fsItalic |204"},
+      {"Arial", tk::clBlack, 10, tk::fsBold | tk::fsItalic, 204, "Arial|clBlack|10|fsBold fsItalic |204"},
+      {"Times New Roman", 0x563412, 9, 0, 0, "Times New Roman|$00563412|9||0"},
+      {"X", tk::clWindowText, 8, tk::fsStrikeOut | tk::fsUnderline | tk::fsBold | tk::fsItalic, 1,
+       "X|clWindowText|8|fsBold fsItalic fsUnderline fsStrikeOut |1"},
+  };
+  for (const auto& c : cases)
+    EXPECT_EQ(FormatFontSpec(c.face, c.colour, c.points, c.styles, c.charset), c.spec);
+}
+
+TEST(FontSpec, WrittenSpecReadsBackToTheSameFont) {
+  tk::FontRecord written = With("Courier", 0x00123456, 14, tk::fsItalic | tk::fsStrikeOut, 238);
+  std::string spec = FormatFontSpec(written.name, written.color, written.Size(kScreenPpi),
+                                    written.style, written.charset);
+  tk::FontRecord read = BaseFont();
+  ASSERT_EQ(ApplyFontSpec(spec, read, kScreenPpi), FontSpecResult::Applied) << spec;
+  EXPECT_EQ(read, written) << spec;
+}
+
+}  // namespace
