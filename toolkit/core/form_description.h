@@ -1,0 +1,84 @@
+#pragma once
+// Stored form descriptions: the text that gives a form's properties and its
+// components, read in one place. The format:
+//
+//   # a comment line
+//   object AboutBoxForm: TAboutBoxForm      <- name and class
+//     Caption = 'About'                     <- string: '' is a quote, #nnn a byte
+//     ClientWidth = 319                     <- integer (also -5, $FF)
+//     Color = clWhite                       <- identifier (enum value, colour, True)
+//     Font.Style = [fsBold, fsItalic]       <- set of identifiers
+//     Items = ('Show', 'Hide')              <- list of strings
+//     OnClick = Button1Click                <- event: the handler's name
+//     object Button1: TButton               <- a component, nested in its parent
+//       ...
+//     end
+//   end
+//
+// Properties are applied in the order written; components are created in the
+// order written (later windowless ones paint over earlier ones).
+
+#include <cstdint>
+#include <stdexcept>
+#include <string>
+#include <string_view>
+#include <vector>
+
+#include "toolkit/core/color.h"
+
+namespace tk::form {
+
+// A description that cannot be read or applied; line is 0 when unknown.
+class DescriptionError : public std::runtime_error {
+ public:
+  DescriptionError(int line, const std::string& message);
+  int Line() const { return line_; }
+
+ private:
+  int line_;
+};
+
+struct Value {
+  enum class Kind { Integer, String, Identifier, Set, List };
+  Kind kind = Kind::Integer;
+  std::int64_t integer = 0;
+  std::string text;                // String, Identifier
+  std::vector<std::string> items;  // Set (identifiers), List (strings)
+  int line = 0;
+
+  // Typed reads; each throws DescriptionError naming the line on a mismatch.
+  int AsInt() const;
+  const std::string& AsString() const;
+  const std::string& AsIdentifier() const;
+  bool AsBool() const;  // True / False, in any letter case
+  TColor AsColor() const;  // integer or colour identifier
+  const std::vector<std::string>& AsSet() const;
+  const std::vector<std::string>& AsList() const;
+};
+
+struct Property {
+  std::string name;  // may be dotted: Font.Name, EditLabel.Caption
+  Value value;
+  int line = 0;
+};
+
+struct ObjectNode {
+  std::string name;
+  std::string className;
+  int line = 0;
+  std::vector<Property> properties;
+  std::vector<ObjectNode> children;
+
+  const Property* Find(std::string_view propertyName) const;
+};
+
+ObjectNode ParseDescription(std::string_view text);
+
+// Visits the node and every nested component, parents first.
+template <typename Visit>
+void ForEachObject(const ObjectNode& node, Visit&& visit) {
+  visit(node);
+  for (const ObjectNode& child : node.children) ForEachObject(child, visit);
+}
+
+}  // namespace tk::form
