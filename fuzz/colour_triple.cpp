@@ -1,0 +1,17 @@
+// ParseColourTriple: a result is always a plain RGB colour, and writing it
+// back as a triple reads back the same colour.
+#include <cstddef>
+#include <cstdint>
+#include <cstdlib>
+#include <string_view>
+
+#include "runtime/core/encodings.h"
+
+extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size) {
+  std::string_view text(reinterpret_cast<const char*>(data), size);
+  auto colour = runtime::ParseColourTriple(text);
+  if (!colour) return 0;
+  if (static_cast<std::uint32_t>(*colour) > 0xFFFFFFu) std::abort();
+  if (runtime::ParseColourTriple(runtime::FormatColourTriple(*colour)) != colour) std::abort();
+  return 0;
+}

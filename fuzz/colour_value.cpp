@@ -1,0 +1,24 @@
+// ParseColourValue / FormatColourValue: whatever is read is written so that
+// it reads back to the same value.
+#include <cstddef>
+#include <cstdint>
+#include <cstdlib>
+#include <cstring>
+#include <string_view>
+
+#include "runtime/core/encodings.h"
+
+extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size) {
+  std::string_view text(reinterpret_cast<const char*>(data), size);
+  auto colour = runtime::ParseColourValue(text);
+  if (colour && runtime::ParseColourValue(runtime::FormatColourValue(*colour)) != colour)
+    std::abort();
+  // Every 32-bit value, read from the input's first bytes, survives a round trip.
+  if (size >= 4) {
+    std::uint32_t bits;
+    std::memcpy(&bits, data, 4);
+    auto value = static_cast<tk::TColor>(bits);
+    if (runtime::ParseColourValue(runtime::FormatColourValue(value)) != value) std::abort();
+  }
+  return 0;
+}
