@@ -1,0 +1,62 @@
+#include "runtime/GaugeList.h"
+
+#include <memory>
+#include <vector>
+
+#include "runtime/core/encodings.h"
+
+namespace runtime {
+
+namespace {
+
+using GaugeWindows = std::vector<std::unique_ptr<TNeoImageForm>>;
+
+// GaugeList itself: absent (null) until the first window opens.
+std::unique_ptr<GaugeWindows> gaugeList;
+
+}  // namespace
+
+TNeoImageForm& OpenGaugeWindow(std::string_view name, HWND parent) {
+  auto window = std::make_unique<TNeoImageForm>();
+  window->CreateAsChildOf(parent);
+  window->ObjectName = name;
+  window->FitToParent();
+  window->Show();
+  if (!gaugeList) gaugeList = std::make_unique<GaugeWindows>();
+  gaugeList->push_back(std::move(window));
+  return *gaugeList->back();
+}
+
+int FindGauge(std::string_view name) {
+  if (!gaugeList) return -1;
+  for (std::size_t i = 0; i < gaugeList->size(); ++i)
+    if (SameTextAscii((*gaugeList)[i]->ObjectName, name)) return static_cast<int>(i);
+  return -1;
+}
+
+bool DeleteGauge(std::string_view name) {
+  try {
+    int index = FindGauge(name);
+    if (index < 0) return false;
+    auto at = gaugeList->begin() + index;
+    if (!(*at)->ObjectName.empty()) (*at)->Close();
+    gaugeList->erase(at);
+    return true;
+  } catch (...) {
+    return false;
+  }
+}
+
+void CloseAllGauges() {
+  if (!gaugeList) return;
+  const std::size_t count = gaugeList->size();
+  for (std::size_t i = 0; i < count; ++i) (*gaugeList)[i]->Close();
+  gaugeList.reset();
+}
+
+TNeoImageForm& GaugeAt(int index) { return *gaugeList->at(static_cast<std::size_t>(index)); }
+
+bool GaugeListPresent() { return gaugeList != nullptr; }
+int GaugeCount() { return gaugeList ? static_cast<int>(gaugeList->size()) : 0; }
+
+}  // namespace runtime

@@ -1,0 +1,39 @@
+#pragma once
+// TNeoImageForm: a gauge window inside a host object, known by the object's
+// name, answering the host's plug-in window message.
+
+#include <windows.h>
+
+#include <string>
+
+#include "runtime/UnitFORM.h"
+
+namespace runtime {
+
+// The host's request message to plug-in windows; the code is in LParam.
+constexpr UINT WM_NEOBOOK_PLUGIN = WM_USER + 250;
+enum HostRequest : LPARAM {
+  hrResize = 4,
+  hrPaint = 5,
+  hrQuery = 6,
+  hrDisable = 7,
+  hrEnable = 8,
+};
+
+class TNeoImageForm : public TImageForm {
+ public:
+  std::string ObjectName;
+
+  // Places the window at (0, 0) over the parent's whole client area, on top
+  // of its siblings, and shows it.
+  void FitToParent();
+
+ protected:
+  LRESULT HandleMessage(UINT message, WPARAM wParam, LPARAM lParam) override;
+
+ private:
+  LRESULT OnHostRequest(WPARAM wParam, LPARAM lParam);
+  void PaintInto(HDC dc);
+};
+
+}  // namespace runtime

@@ -1,0 +1,87 @@
+// TarvexCreate: removes any gauge of the object's name, asks the host for
+// the object's window, opens a gauge window inside it and configures the
+// gauge from the ten parameters, in a fixed order.
+#include <windows.h>
+
+#include <cstdint>
+#include <optional>
+
+#include "plugin/PlugInUtils.h"
+#include "runtime/GaugeList.h"
+#include "runtime/gauge_settings.h"
+#include "runtime/run_routines.h"
+#include "runtime/core/encodings.h"
+#include "runtime/core/words.h"
+
+namespace runtime {
+
+namespace {
+
+constexpr std::int32_t kObjectWindowCommand = 7;
+
+// A host-string slot of our own, freed on every path.
+class LocalHostSlot {
+ public:
+  LocalHostSlot() = default;
+  LocalHostSlot(const LocalHostSlot&) = delete;
+  LocalHostSlot& operator=(const LocalHostSlot&) = delete;
+  ~LocalHostSlot() { nb::FreeHostString(&slot_); }
+  nb::HostSlot* get() { return &slot_; }
+
+ private:
+  nb::HostSlot slot_ = nullptr;
+};
+
+// The window handle of the named object as the host tells it through
+// command 7, or nothing when the host cannot be asked or its answer is not
+// integer text.
+std::optional<std::int32_t> AskObjectWindow(const std::string& name) {
+  nb::InterfaceAccessProc ask = nb::Held().interfaceAccess;
+  if (ask == nullptr) return std::nullopt;
+  LocalHostSlot slot;
+  nb::AssignHostString(slot.get(), name);
+  ask(kObjectWindowCommand, slot.get());
+  return ParseIntegerText(nb::ReadHostString(*slot.get()));
+}
+
+HWND AsWindow(std::int32_t value) {
+  return reinterpret_cast<HWND>(static_cast<std::uintptr_t>(static_cast<std::uint32_t>(value)));
+}
+
+void Configure(gauges::TGauge& gauge, const Params& p) {
+  if (auto kind = ParseKindName(p.at(1))) gauge.SetKind(ToGaugeKind(static_cast<int>(*kind)));
+  ApplyColourTriple(gauge, &gauges::TGauge::SetForeColor, p.at(2), tk::clBlack);
+  ApplyColourTriple(gauge, &gauges::TGauge::SetBackColor, p.at(3), tk::clWhite);
+  ApplyColourTriple(gauge, &gauges::TGauge::SetColor, p.at(4), tk::clWhite);
+  // The range checks may throw: they end the action with False.
+  gauge.SetMinValue(IntegerOr(p.at(5), 0));
+  gauge.SetMaxValue(IntegerOr(p.at(6), 100));
+  ApplyFontText(gauge, p.at(7));
+  gauge.SetProgress(IntegerOr(p.at(8), 0));
+  FlagPairReading flags = ReadFlagPair(p.at(9));
+  if (flags.showText) gauge.SetShowText(*flags.showText);
+  if (flags.visible) gauge.SetVisible(*flags.visible);
+}
+
+}  // namespace
+
+bool TarvexCreate(const Params& p) {
+  try {
+    const std::string& name = p.at(0);
+    DeleteGauge(name);
+    std::optional<std::int32_t> handle = AskObjectWindow(name);
+    if (!handle) return false;
+    if (*handle == 0) return true;
+    // A number that names no window opens nothing.
+    if (!IsWindow(AsWindow(*handle))) return false;
+    OpenGaugeWindow(name, AsWindow(*handle));
+    int index = FindGauge(name);
+    if (index < 0 || GaugeAt(index).ObjectName.empty()) return true;
+    Configure(GaugeAt(index).Gauge, p);
+    return true;
+  } catch (...) {
+    return false;
+  }
+}
+
+}  // namespace runtime

@@ -1,0 +1,27 @@
+#pragma once
+// Writing parameter strings into a gauge's properties, shared by the create
+// action and the property actions. Each applies one encoding's rule for
+// empty and malformed text.
+
+#include <cstdint>
+#include <string_view>
+
+#include "gauge/Gauges.h"
+#include "toolkit/core/color.h"
+
+namespace runtime {
+
+// Integer text, or the fallback when the text is empty or unreadable.
+std::int32_t IntegerOr(std::string_view text, std::int32_t fallback);
+
+// A colour triple: empty text gives whenEmpty, unreadable text leaves the
+// property as it is. setter is a member function of TGauge.
+void ApplyColourTriple(gauges::TGauge& gauge, void (gauges::TGauge::*setter)(tk::TColor),
+                       std::string_view text, tk::TColor whenEmpty);
+
+// A font spec applied to the gauge's font; an empty spec changes nothing.
+void ApplyFontText(gauges::TGauge& gauge, std::string_view text);
+
+gauges::TGaugeKind ToGaugeKind(int ordinal);
+
+}  // namespace runtime

@@ -1,0 +1,65 @@
+// The run routines of actions 2 to 8: each acts on the gauge that an earlier
+// create action opened for the named object.
+#include <functional>
+
+#include "runtime/GaugeList.h"
+#include "runtime/gauge_settings.h"
+#include "runtime/run_routines.h"
+#include "runtime/core/words.h"
+
+namespace runtime {
+
+namespace {
+
+// The shared frame: find the named gauge (an unnamed window never counts),
+// change it, answer True; any error that escapes answers False.
+bool WithGauge(const Params& p, const std::function<void(gauges::TGauge&)>& change) {
+  try {
+    int index = FindGauge(p.at(0));
+    if (index < 0 || GaugeAt(index).ObjectName.empty()) return false;
+    change(GaugeAt(index).Gauge);
+    return true;
+  } catch (...) {
+    return false;
+  }
+}
+
+}  // namespace
+
+bool TarvexDelete(const Params& p) { return !p.empty() && DeleteGauge(p[0]); }
+
+bool TarvexSetProgress(const Params& p) {
+  return WithGauge(p, [&](gauges::TGauge& g) { g.SetProgress(IntegerOr(p.at(1), 0)); });
+}
+
+bool TarvexSetValue(const Params& p) {
+  return WithGauge(p, [&](gauges::TGauge& g) {
+    g.SetMinValue(IntegerOr(p.at(1), 0));
+    g.SetMaxValue(IntegerOr(p.at(2), 0));
+  });
+}
+
+bool TarvexSetColor(const Params& p) {
+  return WithGauge(p, [&](gauges::TGauge& g) {
+    ApplyColourTriple(g, &gauges::TGauge::SetBackColor, p.at(1), tk::clWhite);
+    ApplyColourTriple(g, &gauges::TGauge::SetColor, p.at(2), tk::clWhite);
+  });
+}
+
+bool TarvexSetProgressColor(const Params& p) {
+  return WithGauge(p, [&](gauges::TGauge& g) {
+    ApplyColourTriple(g, &gauges::TGauge::SetForeColor, p.at(1), tk::clWhite);
+  });
+}
+
+bool TarvexSetFont(const Params& p) {
+  return WithGauge(p, [&](gauges::TGauge& g) { ApplyFontText(g, p.at(1)); });
+}
+
+bool TarvexSetVisible(const Params& p) {
+  return WithGauge(p, [&](gauges::TGauge& g) {
+    if (auto shown = ParseVisibilityWord(p.at(1))) g.SetVisible(*shown);
+  });
+}
+
+}  // namespace runtime
