@@ -1,0 +1,192 @@
+#include "host/core/syntax.h"
+
+#include <algorithm>
+#include <charconv>
+#include <map>
+
+namespace host::script {
+namespace {
+
+// One pattern element per argument: n integer, s any text (quoted or not),
+// q text or nil, h RRGGBB, * any number of texts or nils, a trailing ? makes
+// it optional; anything else is a list of words separated by |.
+const std::map<std::string, std::string, std::less<>>& Signatures() {
+  static const std::map<std::string, std::string, std::less<>> table = {
+      {"no-auto-start", ""},
+      {"register", ""},
+      {"init", ""},
+      {"register-interface", ""},
+      {"unregister-interface", ""},
+      {"register-script-processor", ""},
+      {"init-twice-check", ""},
+      {"expect-actions", "n"},
+      {"expect-action", "n s s s"},
+      {"expect-identity", "s s s"},
+      {"list", ""},
+      {"set", "s s"},
+      {"object", "s n n n n"},
+      {"move", "s n n"},
+      {"resize", "s n n"},
+      {"destroy-object", "s"},
+      {"answer7", "s s"},
+      {"answer", "8|14 true|false s"},
+      {"exec", "s *"},
+      {"edit", "s *"},
+      {"expect-param", "n q"},
+      {"expect", "true|false"},
+      {"expect-interface-call", "n q"},
+      {"message", "n"},
+      {"post", "s n"},
+      {"expect-reply", "n"},
+      {"capture", "s"},
+      {"expect-pixel", "n n h"},
+      {"expect-capture-untouched", ""},
+      {"save-capture", "s"},
+      {"expect-plugin-windows", "s n"},
+      {"expect-plugin-window", "s visible|hidden|enabled|disabled|size n? n?"},
+      {"gdi-mark", ""},
+      {"expect-gdi-flat", "n?"},
+      {"about", "close-with ok|frame"},
+      {"dialog", "close-with ok|cancel|frame"},
+      {"loc-file", "none"},
+      {"loc-file-raw", "s"},
+      {"expect-messages", "n"},
+      {"expect-message", "s"},
+      {"clear-messages", ""},
+      {"wait", "n"},
+      {"pump", ""},
+      {"screenshot", "s"},
+      {"echo", "*"},
+      {"repeat", "n"},
+      {"bench", "s n"},
+  };
+  return table;
+}
+
+std::vector<std::string> SplitOn(std::string_view text, char separator) {
+  std::vector<std::string> parts;
+  std::size_t start = 0;
+  while (true) {
+    std::size_t end = text.find(separator, start);
+    parts.emplace_back(text.substr(start, end - start));
+    if (end == std::string_view::npos) return parts;
+    start = end + 1;
+  }
+}
+
+std::optional<std::string> CheckArgument(const std::string& element, const Token& token) {
+  std::string kind = element.ends_with('?') ? element.substr(0, element.size() - 1) : element;
+  if (kind == "q") return std::nullopt;
+  if (token.IsNil()) return std::string("nil is not allowed here");
+  if (kind == "s") return std::nullopt;
+  if (kind == "n") {
+    if (ParseInteger(token.text)) return std::nullopt;
+    return "\"" + token.text + "\" is not an integer";
+  }
+  if (kind == "h") {
+    if (ParseRgb(token.text)) return std::nullopt;
+    return "\"" + token.text + "\" is not a colour RRGGBB";
+  }
+  std::vector<std::string> words = SplitOn(kind, '|');
+  if (!token.quoted && std::find(words.begin(), words.end(), token.text) != words.end()) {
+    return std::nullopt;
+  }
+  return "expected " + kind + ", found \"" + token.text + "\"";
+}
+
+std::optional<std::string> CheckArguments(const std::string& signature,
+                                          const std::vector<Token>& args) {
+  std::vector<std::string> elements = signature.empty() ? std::vector<std::string>{}
+                                                        : SplitOn(signature, ' ');
+  std::size_t i = 0;
+  for (const std::string& element : elements) {
+    if (element == "*") return std::nullopt;
+    if (i >= args.size()) {
+      if (element.ends_with('?')) return std::nullopt;
+      return std::string("too few arguments");
+    }
+    if (auto error = CheckArgument(element, args[i])) return error;
+    ++i;
+  }
+  if (i < args.size()) return std::string("too many arguments");
+  return std::nullopt;
+}
+
+}  // namespace
+
+std::optional<std::int32_t> ParseInteger(std::string_view text) {
+  std::string_view digits = text;
+  if (!digits.empty() && (digits.front() == '+' || digits.front() == '-')) digits.remove_prefix(1);
+  if (digits.empty() || !std::all_of(digits.begin(), digits.end(),
+                                     [](char c) { return c >= '0' && c <= '9'; })) {
+    return std::nullopt;
+  }
+  if (text.front() == '+') text.remove_prefix(1);
+  std::int32_t value = 0;
+  auto [end, ec] = std::from_chars(text.data(), text.data() + text.size(), value);
+  if (ec != std::errc() || end != text.data() + text.size()) return std::nullopt;
+  return value;
+}
+
+std::optional<std::uint32_t> ParseRgb(std::string_view text) {
+  if (text.size() != 6) return std::nullopt;
+  std::uint32_t value = 0;
+  for (char c : text) {
+    int digit = (c >= '0' && c <= '9')   ? c - '0'
+                : (c >= 'a' && c <= 'f') ? c - 'a' + 10
+                : (c >= 'A' && c <= 'F') ? c - 'A' + 10
+                                         : -1;
+    if (digit < 0) return std::nullopt;
+    value = value * 16 + static_cast<std::uint32_t>(digit);
+  }
+  return value;
+}
+
+std::optional<std::string> CheckLine(const Line& line, bool isFirst) {
+  const Token& word = line.tokens.front();
+  auto found = word.quoted ? Signatures().end() : Signatures().find(word.text);
+  if (found == Signatures().end()) return "unknown command \"" + word.text + "\"";
+  std::vector<Token> args(line.tokens.begin() + 1, line.tokens.end());
+  if (word.text == "no-auto-start" && !isFirst) {
+    return std::string("no-auto-start must be the first command");
+  }
+  if (word.text == "loc-file" && line.hasBody) {
+    if (args.size() != 1) return std::string("too many arguments");
+    return std::nullopt;
+  }
+  if (auto error = CheckArguments(found->second, args)) return error;
+  if (word.text == "expect-plugin-window" && args[1].text == "size" && args.size() != 4) {
+    return std::string("size needs a width and a height");
+  }
+  if (word.text == "expect-plugin-window" && args[1].text != "size" && args.size() != 2) {
+    return std::string("too many arguments");
+  }
+  return std::nullopt;
+}
+
+std::vector<Error> CheckScript(const Script& script) {
+  std::vector<Error> errors = script.errors;
+  bool first = true;
+  auto walk = [&](const std::vector<Line>& lines, auto& self) -> void {
+    for (const Line& line : lines) {
+      if (auto error = CheckLine(line, first)) errors.push_back({line.number, *error});
+      first = false;
+      self(line.block, self);
+    }
+  };
+  walk(script.lines, walk);
+  std::stable_sort(errors.begin(), errors.end(),
+                   [](const Error& a, const Error& b) { return a.line < b.line; });
+  return errors;
+}
+
+const std::vector<std::string>& CommandNames() {
+  static const std::vector<std::string> names = [] {
+    std::vector<std::string> all;
+    for (const auto& entry : Signatures()) all.push_back(entry.first);
+    return all;
+  }();
+  return names;
+}
+
+}  // namespace host::script
