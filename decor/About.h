@@ -1,6 +1,34 @@
 #pragma once
+// The plug-in's about box.
+
+#include <windows.h>
+
+#include "toolkit/form.h"
+
+namespace decor {
+class TLinkLabel;
+}
+namespace tk {
+class TLabel;
+class TButton;
+}  // namespace tk
 
 namespace about {
+
+class TAboutBoxForm : public tk::TForm {
+ public:
+  // Built from its stored description, owned by parentWindow (may be null).
+  explicit TAboutBoxForm(HWND parentWindow);
+
+  void Button1Click();
+
+ protected:
+  tk::HandlerTable Handlers() override;
+  void BindComponents() override;
+};
+
+// The about box while ShowAboutBox shows it; null otherwise.
+extern TAboutBoxForm* AboutBoxForm;
 
 // Shows the about box modally over the active window; returns when it closes.
 void ShowAboutBox();

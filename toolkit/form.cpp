@@ -1,0 +1,225 @@
+#include "toolkit/form.h"
+
+#include <utility>
+
+#include "toolkit/text.h"
+
+namespace tk {
+
+namespace {
+constexpr wchar_t kFormProperty[] = L"Tarvex2.Form";
+
+// Disables a window for a scope and gives it back its state afterwards.
+class DisabledWindow {
+ public:
+  explicit DisabledWindow(HWND hwnd)
+      : hwnd_(hwnd), wasEnabled_(hwnd && IsWindowEnabled(hwnd)) {
+    if (wasEnabled_) EnableWindow(hwnd_, FALSE);
+  }
+  DisabledWindow(const DisabledWindow&) = delete;
+  DisabledWindow& operator=(const DisabledWindow&) = delete;
+  ~DisabledWindow() { Restore(); }
+  void Restore() {
+    if (wasEnabled_ && IsWindow(hwnd_)) EnableWindow(hwnd_, TRUE);
+    wasEnabled_ = false;
+  }
+
+ private:
+  HWND hwnd_;
+  bool wasEnabled_;
+};
+
+// Marks the form as in its modal loop for a scope.
+class ModalFlag {
+ public:
+  explicit ModalFlag(bool& flag) : flag_(flag) { flag_ = true; }
+  ModalFlag(const ModalFlag&) = delete;
+  ModalFlag& operator=(const ModalFlag&) = delete;
+  ~ModalFlag() { flag_ = false; }
+
+ private:
+  bool& flag_;
+};
+}  // namespace
+
+TForm::TForm(std::string className) : className_(std::move(className)) { SetColor(clBtnFace); }
+
+TForm::~TForm() {
+  // Components first, the last made first: children go before their panels.
+  while (!components_.empty()) components_.pop_back();
+  if (HandleAllocated()) RemovePropW(Handle(), kFormProperty);
+  DestroyHandle();
+}
+
+void TForm::CreateFormWindow(HWND ownerWindow) {
+  DWORD style = WS_POPUP | WS_CLIPCHILDREN;
+  DWORD exStyle = WS_EX_CONTROLPARENT;
+  switch (borderStyle_) {
+    case FormBorderStyle::bsDialog:
+      style |= WS_CAPTION | WS_SYSMENU;
+      exStyle |= WS_EX_DLGMODALFRAME | WS_EX_WINDOWEDGE;
+      break;
+    case FormBorderStyle::bsSingle:
+      style |= WS_CAPTION | WS_SYSMENU | WS_MINIMIZEBOX;
+      break;
+    case FormBorderStyle::bsNone: break;
+  }
+  RECT r{0, 0, clientWidth_, clientHeight_};
+  AdjustWindowRectEx(&r, style, FALSE, exStyle);
+  int width = r.right - r.left, height = r.bottom - r.top;
+  int x = left_, y = top_;
+  if (position_ == FormPosition::poScreenCenter) {
+    x = (GetSystemMetrics(SM_CXSCREEN) - width) / 2;
+    y = (GetSystemMetrics(SM_CYSCREEN) - height) / 2;
+  }
+  if (!CreateHandle(exStyle, style, ownerWindow, x, y, width, height, Widen(caption_).c_str()))
+    throw std::runtime_error("cannot create the form's window");
+  SetPropW(Handle(), kFormProperty, this);
+  if (!iconName_.empty()) {
+    std::wstring name = Widen(iconName_);
+    HANDLE big = LoadImageW(ModuleInstance(), name.c_str(), IMAGE_ICON, 0, 0,
+                            LR_DEFAULTSIZE | LR_SHARED);
+    HANDLE small = LoadImageW(ModuleInstance(), name.c_str(), IMAGE_ICON,
+                              GetSystemMetrics(SM_CXSMICON), GetSystemMetrics(SM_CYSMICON),
+                              LR_SHARED);
+    if (!big) throw form::DescriptionError(0, "no icon resource " + iconName_);
+    SendMessageW(Handle(), WM_SETICON, ICON_BIG, reinterpret_cast<LPARAM>(big));
+    SendMessageW(Handle(), WM_SETICON, ICON_SMALL, reinterpret_cast<LPARAM>(small ? small : big));
+  }
+}
+
+TForm* TForm::FromDescendant(HWND hwnd) {
+  for (HWND h = hwnd; h; h = GetAncestor(h, GA_PARENT)) {
+    if (auto* form = static_cast<TForm*>(GetPropW(h, kFormProperty))) return form;
+    if (!(GetWindowLongPtrW(h, GWL_STYLE) & WS_CHILD)) break;
+  }
+  return nullptr;
+}
+
+std::string TForm::Caption() const {
+  if (!HandleAllocated()) return caption_;
+  int n = GetWindowTextLengthW(Handle());
+  std::wstring text(static_cast<std::size_t>(n) + 1, L'\0');
+  GetWindowTextW(Handle(), text.data(), n + 1);
+  text.resize(static_cast<std::size_t>(n));
+  return Narrow(text);
+}
+
+void TForm::SetCaption(const std::string& caption) {
+  caption_ = caption;
+  if (HandleAllocated()) SetWindowTextW(Handle(), Widen(caption).c_str());
+}
+
+void TForm::SetClientSize(int width, int height) {
+  clientWidth_ = width;
+  clientHeight_ = height;
+  if (!HandleAllocated()) return;
+  RECT r{0, 0, width, height};
+  AdjustWindowRectEx(&r, static_cast<DWORD>(GetWindowLongPtrW(Handle(), GWL_STYLE)), FALSE,
+                     static_cast<DWORD>(GetWindowLongPtrW(Handle(), GWL_EXSTYLE)));
+  SetWindowPos(Handle(), nullptr, 0, 0, r.right - r.left, r.bottom - r.top,
+               SWP_NOMOVE | SWP_NOZORDER | SWP_NOACTIVATE);
+}
+
+Component* TForm::FindComponent(std::string_view name) const {
+  auto it = byName_.find(name);
+  return it == byName_.end() ? nullptr : it->second;
+}
+
+WinControl* TForm::FindByControlId(int id) const {
+  auto it = byId_.find(id);
+  return it == byId_.end() ? nullptr : it->second;
+}
+
+void TForm::RegisterDefaultButton(int controlId) {
+  if (defaultButtonId_ == 0) defaultButtonId_ = controlId;
+}
+
+void TForm::RegisterCancelButton(int controlId) {
+  if (cancelButtonId_ == 0) cancelButtonId_ = controlId;
+}
+
+void TForm::Invoke(const Handler& handler) {
+  if (!handler) return;
+  try {
+    handler();
+  } catch (...) {
+    if (!pendingError_) pendingError_ = std::current_exception();
+    if (inModal_) modalResult_ = mrAbort;
+  }
+}
+
+void TForm::Close() {
+  if (inModal_) {
+    modalResult_ = mrCancel;
+  } else if (HandleAllocated()) {
+    ShowWindow(Handle(), SW_HIDE);
+  }
+}
+
+int TForm::ShowModal() {
+  if (!HandleAllocated()) throw std::logic_error("the form has no window");
+  if (inModal_) throw std::logic_error("the form is already shown modally");
+  modalResult_ = mrNone;
+  pendingError_ = nullptr;
+  {
+    ModalFlag modal(inModal_);
+    DisabledWindow owner(GetWindow(Handle(), GW_OWNER));
+    ShowWindow(Handle(), SW_SHOWNORMAL);
+    SetForegroundWindow(Handle());
+    if (HWND first = GetNextDlgTabItem(Handle(), nullptr, FALSE)) ::SetFocus(first);
+    MSG msg;
+    while (modalResult_ == mrNone) {
+      BOOL got = GetMessageW(&msg, nullptr, 0, 0);
+      if (got <= 0) {
+        if (got == 0) PostQuitMessage(static_cast<int>(msg.wParam));
+        modalResult_ = mrCancel;
+        break;
+      }
+      if (!IsDialogMessageW(Handle(), &msg)) {
+        TranslateMessage(&msg);
+        DispatchMessageW(&msg);
+      }
+      if (!HandleAllocated()) modalResult_ = mrCancel;
+    }
+    // The owner comes back before the form hides, so it is activated again.
+    owner.Restore();
+    if (HandleAllocated()) ShowWindow(Handle(), SW_HIDE);
+  }
+  if (pendingError_) std::rethrow_exception(std::exchange(pendingError_, nullptr));
+  return modalResult_;
+}
+
+LRESULT TForm::OnClose() {
+  Close();
+  return 0;
+}
+
+LRESULT TForm::OnGetDefId() {
+  if (defaultButtonId_ == 0) return 0;
+  return MAKELRESULT(defaultButtonId_, DC_HASDEFID);
+}
+
+LRESULT TForm::HandleMessage(UINT message, WPARAM wParam, LPARAM lParam) {
+  switch (message) {
+    case WM_CLOSE: return OnClose();
+    case DM_GETDEFID: return OnGetDefId();
+    case WM_COMMAND:
+      // Esc from the dialog manager presses the cancel button, if there is one.
+      if (lParam == 0 && LOWORD(wParam) == IDCANCEL && cancelButtonId_ != 0)
+        wParam = MAKEWPARAM(cancelButtonId_, BN_CLICKED);
+      [[fallthrough]];
+    case WM_NOTIFY:
+    case WM_HSCROLL:
+    case WM_VSCROLL:
+    case WM_CTLCOLORSTATIC:
+    case WM_CTLCOLOREDIT:
+    case WM_CTLCOLORBTN:
+    case WM_CTLCOLORLISTBOX:
+      if (auto result = ReflectToControl(Handle(), message, wParam, lParam)) return *result;
+      return Container::HandleMessage(message, wParam, lParam);
+    default: return Container::HandleMessage(message, wParam, lParam);
+  }
+}
+
+}  // namespace tk

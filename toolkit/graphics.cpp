@@ -1,0 +1,152 @@
+#include "toolkit/graphics.h"
+
+#include <algorithm>
+
+namespace tk {
+
+TImage::TImage(Container* parent) : Control(parent) { SetBounds(0, 0, 105, 105); }
+
+void TImage::SetPicture(Picture picture) {
+  picture_ = std::move(picture);
+  Invalidate();
+}
+
+void TImage::SetStretch(bool value) {
+  stretch_ = value;
+  Invalidate();
+}
+
+void TImage::SetCenter(bool value) {
+  center_ = value;
+  Invalidate();
+}
+
+void TImage::SetTransparent(bool value) {
+  transparent_ = value;
+  Invalidate();
+}
+
+void TImage::Paint(HDC dc) {
+  if (picture_.Empty()) return;
+  RECT dest{0, 0, picture_.Width(), picture_.Height()};
+  if (stretch_) {
+    dest = RECT{0, 0, Width(), Height()};
+  } else if (center_) {
+    OffsetRect(&dest, (Width() - picture_.Width()) / 2, (Height() - picture_.Height()) / 2);
+  }
+  picture_.Draw(dc, dest, transparent_);
+}
+
+void TImage::Click() {
+  if (OnClick) OnClick();
+}
+
+TShape::TShape(Container* parent) : Control(parent) { SetBounds(0, 0, 65, 65); }
+
+void TShape::SetShape(ShapeKind kind) {
+  kind_ = kind;
+  Invalidate();
+}
+void TShape::SetPenColor(TColor color) {
+  penColor_ = color;
+  Invalidate();
+}
+void TShape::SetPenWidth(int width) {
+  penWidth_ = std::max(0, width);
+  Invalidate();
+}
+void TShape::SetPenClear(bool clear) {
+  penClear_ = clear;
+  Invalidate();
+}
+void TShape::SetBrushColor(TColor color) {
+  brushColor_ = color;
+  Invalidate();
+}
+void TShape::SetBrushClear(bool clear) {
+  brushClear_ = clear;
+  Invalidate();
+}
+
+void TShape::Paint(HDC dc) {
+  Pen pen(penClear_ ? CreatePen(PS_NULL, 0, 0) : CreatePen(PS_INSIDEFRAME, penWidth_, ColorToRGB(penColor_)));
+  Brush brush(brushClear_ ? static_cast<HBRUSH>(nullptr) : CreateSolidBrush(ColorToRGB(brushColor_)));
+  SelectObjectGuard selectPen(dc, pen.get());
+  SelectObjectGuard selectBrush(dc, brush ? static_cast<HGDIOBJ>(brush.get()) : GetStockObject(NULL_BRUSH));
+  int x = 0, y = 0, w = Width(), h = Height();
+  bool square = kind_ == ShapeKind::stSquare || kind_ == ShapeKind::stRoundSquare ||
+                kind_ == ShapeKind::stCircle;
+  if (square) {
+    int side = std::min(w, h);
+    x = (w - side) / 2;
+    y = (h - side) / 2;
+    w = h = side;
+  }
+  switch (kind_) {
+    case ShapeKind::stRectangle:
+    case ShapeKind::stSquare: Rectangle(dc, x, y, x + w, y + h); break;
+    case ShapeKind::stRoundRect:
+    case ShapeKind::stRoundSquare: {
+      int corner = std::min(w, h) / 4;
+      RoundRect(dc, x, y, x + w, y + h, corner, corner);
+      break;
+    }
+    case ShapeKind::stEllipse:
+    case ShapeKind::stCircle: Ellipse(dc, x, y, x + w, y + h); break;
+  }
+}
+
+TSpeedButton::TSpeedButton(Container* parent) : Control(parent) { SetBounds(0, 0, 23, 22); }
+
+void TSpeedButton::SetGlyph(Picture glyph) {
+  glyph_ = std::move(glyph);
+  Invalidate();
+}
+
+void TSpeedButton::SetFlat(bool value) {
+  flat_ = value;
+  Invalidate();
+}
+
+void TSpeedButton::Paint(HDC dc) {
+  RECT r{0, 0, Width(), Height()};
+  bool pressed = down_ && hot_;
+  if (!flat_) {
+    Brush face = SolidBrush(clBtnFace);
+    FillRect(dc, &r, face.get());
+    DrawEdge(dc, &r, pressed ? EDGE_SUNKEN : EDGE_RAISED, BF_RECT);
+  } else if (Enabled() && (hot_ || down_)) {
+    DrawEdge(dc, &r, pressed ? BDR_SUNKENOUTER : BDR_RAISEDINNER, BF_RECT);
+  }
+  if (glyph_.Empty()) return;
+  int x = (Width() - glyph_.Width()) / 2 + (pressed ? 1 : 0);
+  int y = (Height() - glyph_.Height()) / 2 + (pressed ? 1 : 0);
+  RECT dest{x, y, x + glyph_.Width(), y + glyph_.Height()};
+  glyph_.Draw(dc, dest, true);
+}
+
+void TSpeedButton::MouseDown(int, int) {
+  down_ = true;
+  Invalidate();
+}
+
+void TSpeedButton::MouseUp(int, int) {
+  down_ = false;
+  Invalidate();
+}
+
+void TSpeedButton::MouseEnter() {
+  hot_ = true;
+  Invalidate();
+}
+
+void TSpeedButton::MouseLeave() {
+  hot_ = false;
+  Invalidate();
+}
+
+void TSpeedButton::Click() {
+  if (OnClick) OnClick();
+}
+
+}  // namespace tk

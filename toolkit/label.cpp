@@ -1,0 +1,69 @@
+#include "toolkit/label.h"
+
+#include "toolkit/text.h"
+
+namespace tk {
+
+TLabel::TLabel(Container* parent) : Control(parent) {}
+
+void TLabel::SetCaption(const std::string& caption) {
+  if (caption == caption_) return;
+  caption_ = caption;
+  AdjustSize();
+  Invalidate();
+}
+
+void TLabel::SetAutoSize(bool value) {
+  if (value == autoSize_) return;
+  autoSize_ = value;
+  AdjustSize();
+}
+
+void TLabel::SetWordWrap(bool value) {
+  if (value == wordWrap_) return;
+  wordWrap_ = value;
+  AdjustSize();
+  Invalidate();
+}
+
+void TLabel::SetTransparent(bool value) {
+  if (value == transparent_) return;
+  transparent_ = value;
+  Invalidate();
+}
+
+UINT TLabel::TextFormat() const {
+  // Texts show as they are: an ampersand is not an accelerator prefix.
+  return DT_NOPREFIX | DT_LEFT | (wordWrap_ ? DT_WORDBREAK : DT_SINGLELINE);
+}
+
+void TLabel::AdjustSize() {
+  if (!autoSize_) return;
+  WindowDC screen(nullptr);
+  SelectObjectGuard font(screen.get(), fonts_.Get(Font()));
+  std::wstring text = Widen(caption_.empty() ? std::string(" ") : caption_);
+  RECT r{0, 0, wordWrap_ ? Width() : 0, 0};
+  DrawTextW(screen.get(), text.c_str(), static_cast<int>(text.size()), &r,
+            TextFormat() | DT_CALCRECT);
+  if (caption_.empty()) r.right = 0;
+  SetBounds(Left(), Top(), wordWrap_ ? Width() : r.right - r.left, r.bottom - r.top);
+}
+
+void TLabel::Paint(HDC dc) {
+  RECT r{0, 0, Width(), Height()};
+  if (!transparent_) {
+    Brush brush = SolidBrush(Color());
+    FillRect(dc, &r, brush.get());
+  }
+  SelectObjectGuard font(dc, fonts_.Get(Font()));
+  SetBkMode(dc, TRANSPARENT);
+  SetTextColor(dc, Enabled() ? ColorToRGB(Font().color) : GetSysColor(COLOR_GRAYTEXT));
+  std::wstring text = Widen(caption_);
+  DrawTextW(dc, text.c_str(), static_cast<int>(text.size()), &r, TextFormat());
+}
+
+void TLabel::Click() {
+  if (OnClick) OnClick();
+}
+
+}  // namespace tk

@@ -1,0 +1,95 @@
+#include "toolkit/panel.h"
+
+#include "toolkit/font_handle.h"
+#include "toolkit/form.h"
+#include "toolkit/text.h"
+
+namespace tk {
+
+namespace {
+UINT EdgeOf(PanelBevel bevel, bool outer) {
+  if (bevel == PanelBevel::bvRaised) return outer ? BDR_RAISEDOUTER : BDR_RAISEDINNER;
+  if (bevel == PanelBevel::bvLowered) return outer ? BDR_SUNKENOUTER : BDR_SUNKENINNER;
+  return 0;
+}
+}  // namespace
+
+void PanelSurface::Create(HWND parent, int id) {
+  if (!CreateHandle(WS_EX_CONTROLPARENT, WS_CHILD | WS_VISIBLE | WS_CLIPCHILDREN | WS_CLIPSIBLINGS,
+                    parent, 0, 0, 0, 0))
+    throw std::runtime_error("cannot create a panel window");
+  SetWindowLongPtrW(Handle(), GWLP_ID, id);
+}
+
+LRESULT PanelSurface::HandleMessage(UINT message, WPARAM wParam, LPARAM lParam) {
+  switch (message) {
+    case WM_COMMAND:
+    case WM_NOTIFY:
+    case WM_HSCROLL:
+    case WM_VSCROLL:
+    case WM_CTLCOLORSTATIC:
+    case WM_CTLCOLOREDIT:
+    case WM_CTLCOLORBTN:
+    case WM_CTLCOLORLISTBOX:
+      if (auto result = ReflectToControl(Handle(), message, wParam, lParam)) return *result;
+      return Container::HandleMessage(message, wParam, lParam);
+    default: return Container::HandleMessage(message, wParam, lParam);
+  }
+}
+
+void PanelSurface::PaintBackground(HDC dc, const RECT& client) {
+  Container::PaintBackground(dc, client);
+  RECT r = client;
+  if (UINT edge = EdgeOf(outer, true)) {
+    DrawEdge(dc, &r, edge, BF_RECT | BF_ADJUST);
+  }
+  if (UINT edge = EdgeOf(inner, false)) {
+    DrawEdge(dc, &r, edge, BF_RECT | BF_ADJUST);
+  }
+  if (!caption.empty()) {
+    FontCache fonts;
+    SelectObjectGuard font(dc, fonts.Get(Font()));
+    SetBkMode(dc, TRANSPARENT);
+    SetTextColor(dc, ColorToRGB(Font().color));
+    std::wstring text = Widen(caption);
+    DrawTextW(dc, text.c_str(), static_cast<int>(text.size()), &r,
+              DT_CENTER | DT_VCENTER | DT_SINGLELINE | DT_NOPREFIX);
+  }
+}
+
+TPanel::TPanel(const ParentSite& site) {
+  surface_.SetColor(site.container.Color());
+  surface_.SetFont(site.container.Font());
+  surface_.Create(site.container.Handle(), 0);
+  AdoptWindow(site, surface_.Handle());
+  SetBounds(0, 0, 185, 41);
+}
+
+TPanel::~TPanel() = default;
+
+void TPanel::SetBevelOuter(PanelBevel bevel) {
+  surface_.outer = bevel;
+  InvalidateRect(Handle(), nullptr, FALSE);
+}
+
+void TPanel::SetBevelInner(PanelBevel bevel) {
+  surface_.inner = bevel;
+  InvalidateRect(Handle(), nullptr, FALSE);
+}
+
+void TPanel::SetCaption(const std::string& caption) {
+  surface_.caption = caption;
+  InvalidateRect(Handle(), nullptr, FALSE);
+}
+
+void TPanel::SetColor(TColor color) {
+  WinControl::SetColor(color);
+  surface_.SetColor(color);
+}
+
+void TPanel::SetFont(const FontRecord& font) {
+  WinControl::SetFont(font);
+  surface_.SetFont(font);
+}
+
+}  // namespace tk

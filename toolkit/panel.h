@@ -1,0 +1,40 @@
+#pragma once
+// TPanel: a windowed surface that carries components of both kinds.
+
+#include <string>
+
+#include "toolkit/container.h"
+#include "toolkit/win_control.h"
+
+namespace tk {
+
+enum class PanelBevel { bvNone, bvLowered, bvRaised };
+
+class PanelSurface : public Container {
+ public:
+  PanelBevel outer = PanelBevel::bvRaised;
+  PanelBevel inner = PanelBevel::bvNone;
+  std::string caption;
+  void Create(HWND parent, int id);
+
+ protected:
+  LRESULT HandleMessage(UINT message, WPARAM wParam, LPARAM lParam) override;
+  void PaintBackground(HDC dc, const RECT& client) override;
+};
+
+class TPanel : public WinControl {
+ public:
+  explicit TPanel(const ParentSite& site);
+  ~TPanel() override;
+  Container& Surface() { return surface_; }
+  void SetBevelOuter(PanelBevel bevel);
+  void SetBevelInner(PanelBevel bevel);
+  void SetCaption(const std::string& caption);
+  void SetColor(TColor color) override;
+  void SetFont(const FontRecord& font) override;
+
+ private:
+  PanelSurface surface_;
+};
+
+}  // namespace tk

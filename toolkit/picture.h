@@ -1,0 +1,37 @@
+#pragma once
+// Pictures from the module's resources: JPEG data (RCDATA) or bitmaps
+// (BITMAP). Bitmaps may be drawn with a transparent colour, the colour of
+// their bottom-left pixel; JPEG pictures have none.
+
+#include <windows.h>
+
+#include <string>
+
+#include "toolkit/gdi.h"
+
+namespace tk {
+
+class Picture {
+ public:
+  Picture() = default;
+  static Picture FromJpegData(const void* data, std::size_t size);
+  // Empty when the resource is missing or cannot be decoded.
+  static Picture FromJpegResource(const std::string& name);
+  static Picture FromBitmapResource(const std::string& name);
+
+  bool Empty() const { return !bitmap_; }
+  int Width() const { return width_; }
+  int Height() const { return height_; }
+  bool IsBitmap() const { return isBitmap_; }
+  HBITMAP Handle() const { return bitmap_.get(); }
+
+  // Draws into dest; transparent only has an effect for bitmaps.
+  void Draw(HDC dc, const RECT& dest, bool transparent) const;
+
+ private:
+  Bitmap bitmap_;
+  int width_ = 0, height_ = 0;
+  bool isBitmap_ = false;
+};
+
+}  // namespace tk
