@@ -1,0 +1,198 @@
+// Commands that call the plug-in's exports and check what it registered,
+// answered and wrote.
+#include <windows.h>
+
+#include "host/commands.h"
+#include "host/core/text.h"
+
+namespace host {
+namespace {
+
+using script::Line;
+
+void NoAutoStart(CommandContext&, const Line&) {}  // read by the interpreter before the start-up
+void Register(CommandContext& c, const Line&) { c.session.Register(); }
+void Init(CommandContext& c, const Line&) { c.session.Init(); }
+void RegisterInterface(CommandContext& c, const Line&) { c.session.RegisterInterface(true); }
+void UnregisterInterface(CommandContext& c, const Line&) { c.session.RegisterInterface(false); }
+void RegisterScriptProcessor(CommandContext& c, const Line&) { c.session.RegisterScriptProcessor(); }
+void InitTwiceCheck(CommandContext& c, const Line&) { c.session.InitTwiceCheck(); }
+void Message(CommandContext& c, const Line& line) { c.session.Message(IntArg(line, 1)); }
+
+void ExpectActions(CommandContext& c, const Line& line) {
+  std::size_t expected = static_cast<std::size_t>(IntArg(line, 1));
+  if (c.session.actions.size() != expected) {
+    c.out.Fail("expected " + std::to_string(expected) + " registered actions, found " +
+               std::to_string(c.session.actions.size()));
+  }
+}
+
+void ExpectAction(CommandContext& c, const Line& line) {
+  std::int32_t number = IntArg(line, 1);
+  const RegisteredAction* found = nullptr;
+  for (const RegisteredAction& action : c.session.actions) {
+    if (action.number == number) found = &action;
+  }
+  if (!found) {
+    c.out.Fail("no action " + std::to_string(number) + " was registered");
+    return;
+  }
+  std::string codes;
+  for (char code : found->typeCodes) codes += std::to_string(static_cast<unsigned char>(code));
+  auto check = [&](const char* what, const std::string& actual, const std::string& expected) {
+    if (actual != expected) {
+      c.out.Fail("action " + std::to_string(number) + " " + what + ": expected " + Shown(expected) +
+                 ", found " + Shown(actual));
+    }
+  };
+  check("name", found->name, TextArg(line, 2));
+  check("description", found->description, TextArg(line, 3));
+  check("type codes", codes, TextArg(line, 4));
+  if (found->count != static_cast<std::int32_t>(TextArg(line, 4).size())) {
+    c.out.Fail("action " + std::to_string(number) + " count: expected " +
+               std::to_string(TextArg(line, 4).size()) + ", found " + std::to_string(found->count));
+  }
+  if (found->highIndex != found->count - 1) {
+    c.out.Fail("action " + std::to_string(number) + " high index: expected " +
+               std::to_string(found->count - 1) + ", found " + std::to_string(found->highIndex));
+  }
+}
+
+void ExpectIdentity(CommandContext& c, const Line& line) {
+  const Identity& id = c.session.identity;
+  const char* what[] = {"name", "author", "description"};
+  const std::string* actual[] = {&id.name, &id.author, &id.description};
+  for (int i = 0; i < 3; ++i) {
+    if (*actual[i] != TextArg(line, static_cast<std::size_t>(i) + 1)) {
+      c.out.Fail(std::string("identity ") + what[i] + ": expected " + Shown(TextArg(line, i + 1)) +
+                 ", found " + Shown(*actual[i]));
+    }
+  }
+}
+
+void List(CommandContext& c, const Line&) {
+  for (const std::string& text : c.session.Listing()) c.out.Print(text);
+}
+
+void Set(CommandContext& c, const Line& line) {
+  c.session.variables[text::FoldAscii(TextArg(line, 1))] = TextArg(line, 2);
+}
+
+// Parameters from the line with the host's variables substituted.
+std::vector<std::optional<std::string>> Parameters(CommandContext& c, const Line& line) {
+  auto lookup = [&](const std::string& name) -> std::optional<std::string> {
+    auto found = c.session.variables.find(text::FoldAscii(name));
+    if (found == c.session.variables.end()) return std::nullopt;
+    return found->second;
+  };
+  std::vector<std::optional<std::string>> params;
+  for (std::size_t i = 2; i < line.tokens.size(); ++i) {
+    std::optional<std::string> value = TextOrNilArg(line, i);
+    if (value) value = script::Substitute(*value, lookup);
+    params.push_back(value);
+  }
+  return params;
+}
+
+std::optional<std::int32_t> Action(CommandContext& c, const Line& line) {
+  std::optional<std::int32_t> number = c.session.ActionNumber(TextArg(line, 1));
+  if (!number) c.out.Fail("no action named " + Shown(TextArg(line, 1)) + " was registered");
+  return number;
+}
+
+void Exec(CommandContext& c, const Line& line) {
+  if (auto number = Action(c, line)) c.session.Exec(*number, Parameters(c, line));
+}
+
+void Edit(CommandContext& c, const Line& line) {
+  if (auto number = Action(c, line)) c.session.Edit(*number, Parameters(c, line));
+}
+
+void ExpectParam(CommandContext& c, const Line& line) {
+  if (!c.session.lastEdit) {
+    c.out.Fail("no edit has run");
+    return;
+  }
+  std::int32_t index = IntArg(line, 1);
+  if (index < 0 || static_cast<std::size_t>(index) >= c.session.lastEdit->Size()) {
+    c.out.Fail("the last edit's block has no slot " + std::to_string(index));
+    return;
+  }
+  const char* slot = c.session.lastEdit->Slot(static_cast<std::size_t>(index));
+  std::optional<std::string> actual = slot ? std::optional<std::string>(slot) : std::nullopt;
+  std::optional<std::string> expected = TextOrNilArg(line, 2);
+  if (actual != expected) {
+    c.out.Fail("slot " + std::to_string(index) + ": expected " + Shown(expected) + ", found " + Shown(actual));
+  }
+}
+
+void Expect(CommandContext& c, const Line& line) {
+  bool expected = line.tokens[1].text == "true";
+  if (!c.session.lastResult) {
+    c.out.Fail("no exec or edit has given a result yet");
+  } else if (*c.session.lastResult != expected) {
+    c.out.Fail(std::string("expected ") + (expected ? "true" : "false") + ", the result was " +
+               (*c.session.lastResult ? "true" : "false"));
+  }
+}
+
+void ExpectInterfaceCall(CommandContext& c, const Line& line) {
+  if (c.session.interfaceCalls.empty()) {
+    c.out.Fail("the plug-in has not called InterfaceAccessProc");
+    return;
+  }
+  const InterfaceCall& last = c.session.interfaceCalls.back();
+  std::optional<std::string> expected = TextOrNilArg(line, 2);
+  if (last.command != IntArg(line, 1) || last.slotText != expected) {
+    c.out.Fail("last InterfaceAccessProc call: expected command " + std::to_string(IntArg(line, 1)) +
+               " with " + Shown(expected) + ", found command " + std::to_string(last.command) + " with " +
+               Shown(last.slotText));
+  }
+}
+
+void Answer7(CommandContext& c, const Line& line) {
+  std::string object = text::FoldAscii(TextArg(line, 1));
+  if (line.tokens[2].IsWord("default")) {
+    c.session.command7Answers.erase(object);
+  } else {
+    c.session.command7Answers[object] = TextArg(line, 2);
+  }
+}
+
+void Answer(CommandContext& c, const Line& line) {
+  c.session.answers[IntArg(line, 1)] = ScriptedAnswer{line.tokens[2].text == "true", TextArg(line, 3)};
+}
+
+void About(CommandContext& c, const Line& line) { c.session.About(CloseWithArg(line, 2)); }
+void Dialog(CommandContext& c, const Line& line) { c.session.ArmDialog(CloseWithArg(line, 2)); }
+
+}  // namespace
+
+void AddPluginCommands(CommandTable& table) {
+  table.insert({
+      {"no-auto-start", NoAutoStart},
+      {"register", Register},
+      {"init", Init},
+      {"register-interface", RegisterInterface},
+      {"unregister-interface", UnregisterInterface},
+      {"register-script-processor", RegisterScriptProcessor},
+      {"init-twice-check", InitTwiceCheck},
+      {"expect-actions", ExpectActions},
+      {"expect-action", ExpectAction},
+      {"expect-identity", ExpectIdentity},
+      {"list", List},
+      {"set", Set},
+      {"exec", Exec},
+      {"edit", Edit},
+      {"expect-param", ExpectParam},
+      {"expect", Expect},
+      {"expect-interface-call", ExpectInterfaceCall},
+      {"answer7", Answer7},
+      {"answer", Answer},
+      {"message", Message},
+      {"about", About},
+      {"dialog", Dialog},
+  });
+}
+
+}  // namespace host

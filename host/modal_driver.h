@@ -1,0 +1,55 @@
+#pragma once
+// Drives a modal window that the plug-in runs on this thread: while a call
+// into the plug-in is under way, a thread timer looks for the plug-in's new
+// top-level window and closes it by its OK or Cancel button or by its frame;
+// a window that nobody was asked to close is closed after a while, so that
+// no script hangs.
+
+#include <windows.h>
+
+#include <set>
+#include <string>
+#include <vector>
+
+namespace host {
+
+enum class CloseWith { Nothing, Ok, Cancel, Frame };
+
+class ModalDriver {
+ public:
+  ModalDriver(CloseWith how, HMODULE plugin);
+  ModalDriver(const ModalDriver&) = delete;
+  ModalDriver& operator=(const ModalDriver&) = delete;
+  ~ModalDriver();
+
+  struct Report {
+    bool sawWindow = false;
+    std::vector<std::string> problems;
+  };
+  // Stops watching; checkLeftovers also reports new top-level windows of the
+  // plug-in's module that still exist.
+  Report Finish(bool checkLeftovers = false);
+
+ private:
+  static void CALLBACK TimerProc(HWND, UINT, UINT_PTR, DWORD);
+  void Tick();
+  void Act(HWND window);
+  std::vector<HWND> NewWindows() const;
+
+  CloseWith how_;
+  HMODULE plugin_;
+  std::set<HWND> before_;
+  std::set<HWND> acted_;
+  HWND current_ = nullptr;
+  DWORD actedAt_ = 0;
+  DWORD appearedAt_ = 0;
+  int escalations_ = 0;
+  UINT_PTR timer_ = 0;
+  Report report_;
+  bool finished_ = false;
+};
+
+std::vector<HWND> ThreadTopLevelWindows();
+std::string WindowText(HWND window);
+
+}  // namespace host
