@@ -1,0 +1,106 @@
+#include "gauge/GaugeDraw.h"
+
+#include <cstring>
+#include <string>
+
+namespace gauges {
+
+namespace {
+
+RECT ToRECT(const core::Rect& r) { return RECT{r.left, r.top, r.right, r.bottom}; }
+
+void Fill(HDC dc, const core::Rect& r, tk::TColor color) {
+  tk::Brush brush = tk::SolidBrush(color);
+  const RECT rect = ToRECT(r);
+  FillRect(dc, &rect, brush.get());
+}
+
+}  // namespace
+
+void DrawPlain(HDC dc, const core::Rect& paint, const GaugeLook& look) {
+  Fill(dc, paint, look.backColor);
+}
+
+void DrawHorizontalBar(HDC dc, const core::Rect& paint, const GaugeLook& look) {
+  Fill(dc, paint, look.backColor);
+  if (auto bar = core::HorizontalBarFill(paint, look.percent)) Fill(dc, *bar, look.foreColor);
+}
+
+void DrawVerticalBar(HDC dc, const core::Rect& paint, const GaugeLook& look) {
+  Fill(dc, paint, look.backColor);
+  Fill(dc, core::VerticalBarFill(paint, look.percent), look.foreColor);
+}
+
+void DrawPie(HDC dc, const core::Rect& paint, const GaugeLook& look) {
+  const core::PieShape shape = core::PieGeometry(paint, look.bordered, look.percent);
+  Fill(dc, paint, look.color);
+  tk::Pen pen = tk::SolidPen(look.foreColor);
+  tk::Brush face = tk::SolidBrush(look.backColor);
+  tk::SelectObjectGuard penSelection(dc, pen.get());
+  {
+    tk::SelectObjectGuard brushSelection(dc, face.get());
+    Ellipse(dc, shape.box.left, shape.box.top, shape.box.right, shape.box.bottom);
+  }
+  if (!shape.wedge) return;
+  tk::Brush fill = tk::SolidBrush(look.foreColor);
+  tk::SelectObjectGuard brushSelection(dc, fill.get());
+  Pie(dc, shape.box.left, shape.box.top, shape.box.right, shape.box.bottom, shape.start.x,
+      shape.start.y, shape.end.x, shape.end.y);
+}
+
+void DrawNeedle(HDC dc, const core::Rect& paint, const GaugeLook& look) {
+  const core::NeedleShape shape = core::NeedleGeometry(paint, look.bordered, look.width, look.percent);
+  Fill(dc, paint, look.color);
+  tk::Pen pen = tk::SolidPen(look.foreColor);
+  tk::Brush face = tk::SolidBrush(look.backColor);
+  tk::SelectObjectGuard penSelection(dc, pen.get());
+  tk::SelectObjectGuard brushSelection(dc, face.get());
+  Pie(dc, shape.dialBox.left, shape.dialBox.top, shape.dialBox.right, shape.dialBox.bottom,
+      shape.dialStart.x, shape.dialStart.y, shape.dialEnd.x, shape.dialEnd.y);
+  MoveToEx(dc, shape.baseFrom.x, shape.baseFrom.y, nullptr);
+  LineTo(dc, shape.baseTo.x, shape.baseTo.y);
+  if (!shape.needle) return;
+  MoveToEx(dc, shape.pivot.x, shape.pivot.y, nullptr);
+  LineTo(dc, shape.tip.x, shape.tip.y);
+}
+
+tk::Font CreateFontFor(const tk::FontRecord& font) {
+  LOGFONTA lf{};
+  lf.lfHeight = font.height;
+  lf.lfWeight = (font.style & tk::fsBold) ? FW_BOLD : FW_NORMAL;
+  lf.lfItalic = (font.style & tk::fsItalic) ? TRUE : FALSE;
+  lf.lfUnderline = (font.style & tk::fsUnderline) ? TRUE : FALSE;
+  lf.lfStrikeOut = (font.style & tk::fsStrikeOut) ? TRUE : FALSE;
+  lf.lfCharSet = font.charset;
+  lf.lfOutPrecision = OUT_DEFAULT_PRECIS;
+  lf.lfClipPrecision = CLIP_DEFAULT_PRECIS;
+  lf.lfQuality = NONANTIALIASED_QUALITY;
+  lf.lfPitchAndFamily = DEFAULT_PITCH;
+  std::strncpy(lf.lfFaceName, font.name.c_str(), LF_FACESIZE - 1);
+  return tk::Font(CreateFontIndirectA(&lf));
+}
+
+void DrawPercentText(OffscreenBitmap& target, const core::Rect& paint, const GaugeLook& look,
+                     const tk::FontRecord& font) {
+  const std::string text = core::PercentText(look.percent);
+  TBltBitmap overlay;  // TextOverlay
+  overlay.MakeLike(target);
+  if (!overlay.Valid()) return;
+  ClearToBlack(overlay, look.width, look.height);
+
+  HDC dc = overlay.Canvas();
+  tk::Font gdiFont = CreateFontFor(font);
+  tk::SelectObjectGuard fontSelection(dc, gdiFont.get());
+  SetBkMode(dc, TRANSPARENT);
+  SetTextColor(dc, tk::ColorToRGB(tk::clWhite));
+  SIZE extent{};
+  GetTextExtentPoint32A(dc, text.c_str(), static_cast<int>(text.size()), &extent);
+  const core::Point at = core::TextPosition(paint, extent.cx, extent.cy);
+  const RECT clip = ToRECT(paint);
+  ExtTextOutA(dc, at.x, at.y, ETO_CLIPPED, &clip, text.c_str(), static_cast<UINT>(text.size()),
+              nullptr);
+
+  XorOnto(target, overlay, look.width, look.height);
+}
+
+}  // namespace gauges

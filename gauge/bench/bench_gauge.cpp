@@ -1,0 +1,83 @@
+// Prints how long the gauge takes to paint and to take a Progress write.
+#include <windows.h>
+
+#include <cstdio>
+
+#include "gauge/Gauges.h"
+#include "toolkit/container.h"
+#include "toolkit/gdi.h"
+
+namespace {
+
+class BenchWindow : public tk::Container {
+ public:
+  BenchWindow(int width, int height) { CreateHandle(0, WS_POPUP, nullptr, 0, 0, width, height); }
+};
+
+double Seconds() {
+  static LARGE_INTEGER frequency = [] {
+    LARGE_INTEGER f;
+    QueryPerformanceFrequency(&f);
+    return f;
+  }();
+  LARGE_INTEGER now;
+  QueryPerformanceCounter(&now);
+  return static_cast<double>(now.QuadPart) / static_cast<double>(frequency.QuadPart);
+}
+
+template <typename F>
+double MicrosecondsPer(int count, F&& f) {
+  const double start = Seconds();
+  for (int i = 0; i < count; ++i) f(i);
+  return (Seconds() - start) * 1e6 / count;
+}
+
+}  // namespace
+
+int main() {
+  using namespace gauges;
+  BenchWindow window(320, 320);
+  TGauge gauge(&window);
+  gauge.SetBounds(0, 0, 300, 300);
+  gauge.SetProgress(57);
+
+  tk::MemoryDC target(nullptr);
+  tk::WindowDC screen(nullptr);
+  tk::Bitmap surface(CreateCompatibleBitmap(screen.get(), 300, 300));
+  tk::SelectObjectGuard select(target.get(), surface.get());
+
+  std::printf("gauge 300x300, Paint into a memory DC (off-screen composition and final copy)\n");
+  const struct {
+    TGaugeKind kind;
+    const char* name;
+  } kinds[] = {{gkText, "gkText"}, {gkHorizontalBar, "gkHorizontalBar"},
+               {gkVerticalBar, "gkVerticalBar"}, {gkPie, "gkPie"}, {gkNeedle, "gkNeedle"}};
+  const int paints = 300;
+  for (const auto& k : kinds) {
+    gauge.SetKind(k.kind);
+    gauge.SetShowText(true);
+    const double withText = MicrosecondsPer(paints, [&](int) { gauge.Paint(target.get()); });
+    gauge.SetShowText(false);
+    const double without = MicrosecondsPer(paints, [&](int) { gauge.Paint(target.get()); });
+    std::printf("  %-16s %8.1f us per paint with text, %8.1f us without\n", k.name, withText, without);
+  }
+
+  gauge.SetKind(gkHorizontalBar);
+  gauge.SetShowText(true);
+  gauge.SetMaxValue(1000000);
+  gauge.SetProgress(0);
+  const unsigned before = gauge.PaintCount();
+  const int changing = 200;
+  const double changed = MicrosecondsPer(changing, [&](int i) {
+    gauge.SetProgress((i % 2 == 0) ? 500000 : 0);  // 50 % and back: repaints at once on the window
+  });
+  const int quiet = 1000000;
+  const double unchanged = MicrosecondsPer(quiet, [&](int i) {
+    gauge.SetProgress(i % 9000);  // stays below 1 %: stored, no repaint
+  });
+  std::printf("Progress write that changes Percent (repaint at once): %8.2f us\n", changed);
+  std::printf("Progress write that keeps Percent (no repaint):        %8.4f us\n", unchanged);
+  std::printf("ratio: %.0f\n", changed / unchanged);
+  std::printf("repaints during the writes: %u (expected %d)\n", gauge.PaintCount() - before, changing);
+  return 0;
+}
