@@ -29,4 +29,8 @@ if [ ! -f "$WINEPREFIX/system.reg" ]; then
   wineboot -i >/dev/null 2>&1 || true
 fi
 wineserver -p >/dev/null 2>&1 || true
+# Start Wine's background services now, with no pipe of ours: services that a
+# test program starts would inherit its output pipe and keep ctest waiting
+# for the end of that output until the run is over.
+wine cmd /c exit </dev/null >/dev/null 2>&1 || true
 "$@"
