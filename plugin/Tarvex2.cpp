@@ -59,11 +59,17 @@ void NB_REGISTER nbInitPlugIn(std::int32_t arg1, nb::HostSlot* name, nb::HostSlo
 }
 
 void NB_REGISTER nbRegisterInterfaceAccess(nb::InterfaceAccessProc proc) {
-  nb::Held().interfaceAccess = proc;
+  try {
+    nb::Held().interfaceAccess = proc;
+  } catch (...) {
+  }
 }
 
 void NB_REGISTER nbRegisterScriptProcessor(nb::ScriptProcessorProc proc) {
-  nb::Held().scriptProcessor = proc;
+  try {
+    nb::Held().scriptProcessor = proc;
+  } catch (...) {
+  }
 }
 
 nb::HostBool NB_REGISTER nbEditAction(std::int32_t action, nb::HostSlot* params) {
