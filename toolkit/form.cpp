@@ -2,6 +2,7 @@
 
 #include <utility>
 
+#include "toolkit/buttons.h"
 #include "toolkit/text.h"
 
 namespace tk {
@@ -195,6 +196,18 @@ LRESULT TForm::OnClose() {
   return 0;
 }
 
+WPARAM TForm::MapDialogCommand(WPARAM wParam) const {
+  // Esc from the dialog manager presses the cancel button, if there is one.
+  if (LOWORD(wParam) == IDCANCEL && cancelButtonId_ != 0) return MAKEWPARAM(cancelButtonId_, BN_CLICKED);
+  // Enter without a default button presses the focused push button.
+  if (LOWORD(wParam) == IDOK && defaultButtonId_ == 0) {
+    WinControl* focused = WinControl::FromHandle(GetFocus());
+    if (focused && focused->Form() == this && dynamic_cast<TButton*>(focused))
+      return MAKEWPARAM(focused->ControlId(), BN_CLICKED);
+  }
+  return wParam;
+}
+
 LRESULT TForm::OnGetDefId() {
   if (defaultButtonId_ == 0) return 0;
   return MAKELRESULT(defaultButtonId_, DC_HASDEFID);
@@ -205,9 +218,7 @@ LRESULT TForm::HandleMessage(UINT message, WPARAM wParam, LPARAM lParam) {
     case WM_CLOSE: return OnClose();
     case DM_GETDEFID: return OnGetDefId();
     case WM_COMMAND:
-      // Esc from the dialog manager presses the cancel button, if there is one.
-      if (lParam == 0 && LOWORD(wParam) == IDCANCEL && cancelButtonId_ != 0)
-        wParam = MAKEWPARAM(cancelButtonId_, BN_CLICKED);
+      if (lParam == 0) wParam = MapDialogCommand(wParam);
       [[fallthrough]];
     case WM_NOTIFY:
     case WM_HSCROLL:

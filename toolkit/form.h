@@ -95,6 +95,7 @@ class TForm : public Container {
   void ArrangeTabOrder();
   LRESULT OnClose();
   LRESULT OnGetDefId();
+  WPARAM MapDialogCommand(WPARAM wParam) const;
 
   std::string className_;
   std::vector<std::unique_ptr<Component>> components_;

@@ -1,0 +1,169 @@
+#include <windows.h>
+
+#include <gtest/gtest.h>
+
+#include <functional>
+#include <string>
+
+#include "decor/About.h"
+#include "decor/LinkLabel.h"
+#include "plugin/core/author.h"
+#include "toolkit/buttons.h"
+#include "toolkit/graphics.h"
+#include "toolkit/label.h"
+
+namespace {
+
+std::function<void()> duringAbout;
+
+void CALLBACK RunDuringAbout(HWND, UINT, UINT_PTR id, DWORD) {
+  KillTimer(nullptr, id);
+  if (duringAbout) duringAbout();
+}
+
+// Shows the about box over `owner`; `act` runs inside its modal loop.
+void ShowAboutWith(HWND owner, std::function<void()> act) {
+  duringAbout = std::move(act);
+  if (owner) SetActiveWindow(owner);
+  SetTimer(nullptr, 0, 10, &RunDuringAbout);
+  about::ShowAboutBox();
+  duringAbout = nullptr;
+}
+
+BOOL CALLBACK CountPluginWindow(HWND hwnd, LPARAM counter) {
+  wchar_t name[64] = {};
+  GetClassNameW(hwnd, name, 64);
+  if (std::wstring(name) == L"Tarvex2.Window") ++*reinterpret_cast<int*>(counter);
+  return TRUE;
+}
+
+int PluginTopLevelWindows() {
+  int count = 0;
+  EnumThreadWindows(GetCurrentThreadId(), &CountPluginWindow, reinterpret_cast<LPARAM>(&count));
+  return count;
+}
+
+class AboutBox : public testing::Test {
+ protected:
+  void SetUp() override {
+    owner_ = CreateWindowExW(0, L"STATIC", L"host", WS_OVERLAPPEDWINDOW | WS_VISIBLE, 0, 0, 300,
+                             200, nullptr, nullptr, nullptr, nullptr);
+    ASSERT_TRUE(owner_);
+  }
+  void TearDown() override { DestroyWindow(owner_); }
+  HWND owner_ = nullptr;
+};
+
+TEST_F(AboutBox, LayoutComesFromItsDescription) {
+  bool ran = false;
+  ShowAboutWith(owner_, [&] {
+    ran = true;
+    about::TAboutBoxForm* form = about::AboutBoxForm;
+    ASSERT_NE(form, nullptr);
+    EXPECT_EQ(GetWindow(form->Handle(), GW_OWNER), owner_) << "the active window is its parent";
+    EXPECT_FALSE(IsWindowEnabled(owner_));
+    RECT client{};
+    GetClientRect(form->Handle(), &client);
+    EXPECT_EQ(client.right, 319);
+    EXPECT_EQ(client.bottom, 242);
+    EXPECT_EQ(form->Caption(), "About");
+    EXPECT_EQ(form->Color(), tk::clWhite);
+
+    struct Text {
+      const char* name;
+      int left, top;
+      std::string caption;
+      const char* face;
+      int height;
+      tk::TColor color;
+    };
+    const Text texts[] = {
+        {"Label1", 15, 100, "Plugin author:     Oren_T", "Arial", -12, tk::clWindowText},
+        {"Label2", 10, 64, "Version 2.0", "Brush Script MT", -27, tk::clRed},
+        {"lbl1", 220, 50, "Freeware for NeoBook", "Comic Sans MS", -10, tk::clWindowText},
+        {"Label3", 151, 10, "mail: " + std::string(nb::author::kEMail), "Comic Sans MS", -13, tk::clBtnText},
+        {"Label4", 32, 168, "Tarvex 2.0   ", "Comic Sans MS", -40, tk::clRed},
+        {"LinkLabel1", 212, 30, "www.talvik-soft.ru", "MS Sans Serif", -12, tk::clBlue},
+    };
+    for (const Text& t : texts) {
+      auto& label = form->Get<tk::TLabel>(t.name);
+      EXPECT_EQ(label.Left(), t.left) << t.name;
+      EXPECT_EQ(label.Top(), t.top) << t.name;
+      EXPECT_EQ(label.Caption(), t.caption) << t.name;
+      EXPECT_EQ(label.Font().name, t.face) << t.name;
+      EXPECT_EQ(label.Font().height, t.height) << t.name;
+      EXPECT_EQ(label.Font().color, t.color) << t.name;
+      EXPECT_TRUE(label.Transparent()) << t.name;
+    }
+    auto& label2 = form->Get<tk::TLabel>("Label2");
+    EXPECT_EQ(label2.Width(), 111);
+    EXPECT_EQ(label2.Height(), 33);
+    EXPECT_EQ(form->Get<tk::TLabel>("Label4").Font().style, tk::fsBold | tk::fsItalic);
+    auto& link = form->Get<decor::TLinkLabel>("LinkLabel1");
+    EXPECT_EQ(link.LinkType(), decor::lthttp);
+    EXPECT_EQ(decor::LinkTarget(link.LinkType(), link.HyperLink()), std::string(nb::author::kWebSite));
+    EXPECT_EQ(link.Font().style, tk::fsUnderline);
+
+    auto& image = form->Get<tk::TImage>("Image1");
+    EXPECT_EQ(image.BoundsRect().right, 8 + 193);
+    EXPECT_EQ(image.GetPicture().Width(), 249);
+    EXPECT_TRUE(image.Stretch());
+    auto& shape = form->Get<tk::TShape>("Shape1");
+    EXPECT_EQ(shape.Width(), 309);
+    EXPECT_EQ(shape.Height(), 232);
+
+    auto& ok = form->Get<tk::TButton>("Button1");
+    EXPECT_EQ(ok.Caption(), "OK");
+    EXPECT_EQ(ok.Left(), 225);
+    EXPECT_EQ(ok.Top(), 90);
+    EXPECT_EQ(ok.Width(), 76);
+    EXPECT_EQ(ok.Height(), 25);
+    EXPECT_EQ(GetNextDlgTabItem(form->Handle(), nullptr, FALSE), ok.Handle());
+    form->Button1Click();
+  });
+  EXPECT_TRUE(ran);
+}
+
+TEST_F(AboutBox, ClosingByOkOrByTheFrameLeavesNothingBehind) {
+  struct Case {
+    const char* how;
+    std::function<void(about::TAboutBoxForm&)> close;
+  };
+  const Case cases[] = {
+      {"OK", [](about::TAboutBoxForm& f) {
+         PostMessageW(f.Get<tk::TButton>("Button1").Handle(), BM_CLICK, 0, 0);
+       }},
+      {"Enter on the focused OK button", [](about::TAboutBoxForm& f) {
+         HWND ok = f.Get<tk::TButton>("Button1").Handle();
+         SetFocus(ok);
+         PostMessageW(ok, WM_KEYDOWN, VK_RETURN, 1);
+       }},
+      {"frame", [](about::TAboutBoxForm& f) { PostMessageW(f.Handle(), WM_CLOSE, 0, 0); }},
+  };
+  for (const Case& c : cases) {
+    SCOPED_TRACE(c.how);
+    ShowAboutWith(owner_, [&] {
+      ASSERT_NE(about::AboutBoxForm, nullptr);
+      c.close(*about::AboutBoxForm);
+    });
+    EXPECT_EQ(about::AboutBoxForm, nullptr);
+    EXPECT_EQ(PluginTopLevelWindows(), 0);
+    EXPECT_TRUE(IsWindowEnabled(owner_));
+  }
+}
+
+TEST_F(AboutBox, OpensWithoutAnActiveWindow) {
+  SetActiveWindow(nullptr);
+  bool ran = false;
+  duringAbout = [&] {
+    ran = true;
+    if (about::AboutBoxForm) about::AboutBoxForm->Button1Click();
+  };
+  SetTimer(nullptr, 0, 10, &RunDuringAbout);
+  about::ShowAboutBox();
+  duringAbout = nullptr;
+  EXPECT_TRUE(ran);
+  EXPECT_EQ(PluginTopLevelWindows(), 0);
+}
+
+}  // namespace

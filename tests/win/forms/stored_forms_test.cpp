@@ -1,0 +1,58 @@
+// Every form description stored in the plug-in's resources can be built by
+// its form class: each handler it names exists and each component the code
+// uses is there (a load checks both).
+#include <windows.h>
+
+#include <gtest/gtest.h>
+
+#include <functional>
+#include <map>
+#include <memory>
+#include <string>
+#include <vector>
+
+#include "decor/About.h"
+#include "toolkit/form.h"
+#include "toolkit/visual_styles.h"
+
+namespace {
+
+// Resource name of each stored description -> its form class, built hidden.
+const std::map<std::string, std::function<std::unique_ptr<tk::TForm>()>>& FormClasses() {
+  static const std::map<std::string, std::function<std::unique_ptr<tk::TForm>()>> classes = {
+      {"FORM_ABOUTBOXFORM", [] { return std::make_unique<about::TAboutBoxForm>(nullptr); }},
+  };
+  return classes;
+}
+
+BOOL CALLBACK CollectDescription(HMODULE, LPCSTR, LPSTR name, LONG_PTR list) {
+  if (!IS_INTRESOURCE(name) && std::string(name).rfind("FORM_", 0) == 0)
+    reinterpret_cast<std::vector<std::string>*>(list)->push_back(name);
+  return TRUE;
+}
+
+std::vector<std::string> StoredDescriptions() {
+  std::vector<std::string> names;
+  EnumResourceNamesA(tk::ModuleInstance(), MAKEINTRESOURCEA(10), &CollectDescription,
+                     reinterpret_cast<LONG_PTR>(&names));
+  return names;
+}
+
+TEST(StoredForms, EveryDescriptionBuildsItsFormClass) {
+  std::vector<std::string> stored = StoredDescriptions();
+  ASSERT_FALSE(stored.empty());
+  tk::VisualStylesScope styles;
+  for (const std::string& name : stored) {
+    SCOPED_TRACE(name);
+    auto it = FormClasses().find(name);
+    ASSERT_NE(it, FormClasses().end()) << "a stored description without a form class";
+    try {
+      std::unique_ptr<tk::TForm> form = it->second();
+      EXPECT_TRUE(form->HandleAllocated());
+    } catch (const std::exception& e) {
+      ADD_FAILURE() << e.what();
+    }
+  }
+}
+
+}  // namespace
