@@ -23,7 +23,6 @@ State Snapshot(const TGauge& g) {
 }
 
 TEST(GaugeProperties, NewGaugeDefaults) {
-  GaugeOnWindow w(100, 100);
   TGauge fresh;
   EXPECT_EQ(fresh.Width(), 100);
   EXPECT_EQ(fresh.Height(), 100);
