@@ -1,0 +1,127 @@
+#include "runtime/harness/plugin_driver.h"
+
+#include <psapi.h>
+#include <winternl.h>
+
+#include <cstring>
+
+namespace harness {
+
+namespace {
+
+std::map<std::string, std::string>& Objects() {
+  static std::map<std::string, std::string> objects;
+  return objects;
+}
+
+nb::HostSlot NewBlock(const std::string& text) {
+  auto* block = static_cast<char*>(GlobalAlloc(GMEM_FIXED, text.size() + 1));
+  std::memcpy(block, text.c_str(), text.size() + 1);
+  return block;
+}
+
+// Wine gives no GetGuiResources; there the shared GDI handle table (24-byte
+// entries, the object type in byte 14) is counted instead.
+long WineGdiObjectCount() {
+  auto* peb = reinterpret_cast<const unsigned char*>(NtCurrentTeb()->ProcessEnvironmentBlock);
+  const unsigned char* table = *reinterpret_cast<const unsigned char* const*>(peb + 0x94);
+  if (!table) return -1;
+  MEMORY_BASIC_INFORMATION info{};
+  if (!VirtualQuery(table, &info, sizeof info)) return -1;
+  std::size_t bytes = static_cast<std::size_t>(static_cast<const unsigned char*>(info.BaseAddress) +
+                                               info.RegionSize - table);
+  long count = 0;
+  for (std::size_t at = 0; at + 24 <= bytes; at += 24)
+    if (table[at + 14] != 0) ++count;
+  return count;
+}
+
+BOOL CALLBACK CountChild(HWND, LPARAM counter) {
+  ++*reinterpret_cast<long*>(counter);
+  return TRUE;
+}
+
+BOOL CALLBACK CountWindow(HWND hwnd, LPARAM counter) {
+  ++*reinterpret_cast<long*>(counter);
+  EnumChildWindows(hwnd, CountChild, counter);
+  return TRUE;
+}
+
+// GetProcAddress answers a generic function pointer; the exports' own types
+// come from the boundary header.
+template <typename Fn>
+Fn Export(HMODULE module, const char* name) {
+  return reinterpret_cast<Fn>(reinterpret_cast<void*>(GetProcAddress(module, name)));
+}
+
+}  // namespace
+
+ParamBlock::ParamBlock(const std::vector<std::string>& texts) {
+  for (const auto& text : texts) slots_.push_back(NewBlock(text));
+}
+
+ParamBlock::~ParamBlock() {
+  for (nb::HostSlot slot : slots_) GlobalFree(slot);
+}
+
+PluginDriver::PluginDriver(const wchar_t* path) : module_(LoadLibraryW(path)) {
+  if (!module_) return;
+  auto reg = Export<decltype(&nbRegisterInterfaceAccess)>(module_, "nbRegisterInterfaceAccess");
+  exec_ = Export<decltype(&nbExecAction)>(module_, "nbExecAction");
+  message_ = Export<decltype(&nbMessage)>(module_, "nbMessage");
+  if (!reg || !exec_ || !message_) {
+    exec_ = nullptr;
+    return;
+  }
+  reg(&InterfaceAccess);
+  main_ = CreateWindowExW(0, L"STATIC", L"host", WS_OVERLAPPEDWINDOW | WS_VISIBLE, 0, 0, 700, 500,
+                          nullptr, nullptr, GetModuleHandleW(nullptr), nullptr);
+  Pump();
+}
+
+PluginDriver::~PluginDriver() {
+  if (message_) message_(2);
+  if (main_) DestroyWindow(main_);
+  if (module_) FreeLibrary(module_);
+}
+
+HWND PluginDriver::AddObject(const std::string& name, int x, int y, int width, int height) {
+  HWND object = CreateWindowExW(0, L"STATIC", L"", WS_CHILD | WS_VISIBLE, x, y, width, height,
+                                main_, nullptr, GetModuleHandleW(nullptr), nullptr);
+  Objects()[name] = std::to_string(reinterpret_cast<std::uintptr_t>(object));
+  return object;
+}
+
+nb::HostBool NB_REGISTER PluginDriver::InterfaceAccess(std::int32_t command, nb::HostSlot* slot) {
+  if (command != 7 || !slot) return 0;
+  auto it = Objects().find(*slot ? std::string(*slot) : std::string());
+  std::string answer = it == Objects().end() ? "0" : it->second;
+  if (*slot) GlobalFree(*slot);
+  *slot = NewBlock(answer);
+  return 1;
+}
+
+void Pump() {
+  MSG msg;
+  while (PeekMessageW(&msg, nullptr, 0, 0, PM_REMOVE)) {
+    TranslateMessage(&msg);
+    DispatchMessageW(&msg);
+  }
+}
+
+Resources Measure() {
+  Resources r;
+  r.gdi = static_cast<long>(GetGuiResources(GetCurrentProcess(), GR_GDIOBJECTS));
+  if (r.gdi == 0) r.gdi = WineGdiObjectCount();
+  long windows = 0;
+  EnumThreadWindows(GetCurrentThreadId(), CountWindow, reinterpret_cast<LPARAM>(&windows));
+  long user = static_cast<long>(GetGuiResources(GetCurrentProcess(), GR_USEROBJECTS));
+  r.user = user ? user : windows;
+  PROCESS_MEMORY_COUNTERS counters{};
+  counters.cb = sizeof counters;
+  if (GetProcessMemoryInfo(GetCurrentProcess(), &counters, sizeof counters))
+    r.memoryKb = static_cast<long>(counters.PagefileUsage / 1024);
+  return r;
+}
+
+}  // namespace harness
