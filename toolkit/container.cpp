@@ -97,6 +97,7 @@ LRESULT Container::HandleMessage(UINT message, WPARAM wParam, LPARAM lParam) {
     case WM_MOUSEMOVE: return OnMouse(message, lParam);
     case WM_MOUSELEAVE: return OnMouseLeave();
     case WM_SETCURSOR: return OnSetCursor(wParam, lParam);
+    case WM_SETTINGCHANGE: return OnSettingChange(wParam, lParam);
     default: return DefaultHandler(message, wParam, lParam);
   }
 }
@@ -188,6 +189,17 @@ LRESULT Container::OnSetCursor(WPARAM wParam, LPARAM lParam) {
     }
   }
   return DefaultHandler(WM_SETCURSOR, wParam, lParam);
+}
+
+LRESULT Container::OnSettingChange(WPARAM wParam, LPARAM lParam) {
+  LRESULT result = DefaultHandler(WM_SETTINGCHANGE, wParam, lParam);
+  // The system tells top-level windows only: pass it on to the windowless
+  // controls and to the child windows (nested containers among them).
+  std::vector<Control*> children = controls_;
+  for (Control* c : children) c->SettingsChanged();
+  for (HWND child = GetWindow(Handle(), GW_CHILD); child; child = GetWindow(child, GW_HWNDNEXT))
+    SendMessageW(child, WM_SETTINGCHANGE, wParam, lParam);
+  return result;
 }
 
 }  // namespace tk

@@ -46,6 +46,7 @@ class Container : public Window {
   LRESULT OnMouse(UINT message, LPARAM lParam);
   LRESULT OnMouseLeave();
   LRESULT OnSetCursor(WPARAM wParam, LPARAM lParam);
+  LRESULT OnSettingChange(WPARAM wParam, LPARAM lParam);
   Control* ControlAt(int x, int y) const;
 
   std::vector<Control*> controls_;

@@ -77,6 +77,8 @@ class Control {
   virtual void MouseLeave() {}
   virtual void Click() {}
   virtual HCURSOR Cursor() const { return nullptr; }
+  // The system's settings changed (WM_SETTINGCHANGE reached the parent).
+  virtual void SettingsChanged() {}
 
   // The parent's colour or font changed; follow it when told to.
   void ParentColorChanged();

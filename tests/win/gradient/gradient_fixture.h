@@ -1,0 +1,92 @@
+#pragma once
+// A window carrying one gradient panel, and a 32-bit DIB to print it into.
+
+#include <windows.h>
+
+#include <cstdint>
+#include <memory>
+#include <string>
+
+#include "decor/Gradient.h"
+#include "toolkit/container.h"
+#include "toolkit/gdi.h"
+
+namespace decor::test {
+
+// The parent's colour: whatever shows of it is "not painted by the panel".
+constexpr COLORREF kParent = RGB(0, 128, 0);
+
+class HostWindow : public tk::Container {
+ public:
+  HostWindow(int width, int height, HWND parent = nullptr) {
+    SetColor(static_cast<tk::TColor>(kParent));
+    CreateHandle(0, parent ? WS_CHILD | WS_VISIBLE : WS_POPUP, parent, 0, 0, width, height);
+  }
+};
+
+// A top-down 32-bit DIB section selected into a memory DC.
+class Dib {
+ public:
+  Dib(int width, int height) : width_(width), height_(height), dc_(nullptr) {
+    BITMAPINFO bi{};
+    bi.bmiHeader.biSize = sizeof bi.bmiHeader;
+    bi.bmiHeader.biWidth = width;
+    bi.bmiHeader.biHeight = -height;
+    bi.bmiHeader.biPlanes = 1;
+    bi.bmiHeader.biBitCount = 32;
+    bi.bmiHeader.biCompression = BI_RGB;
+    void* bits = nullptr;
+    bitmap_.Reset(CreateDIBSection(dc_.get(), &bi, DIB_RGB_COLORS, &bits, nullptr, 0));
+    bits_ = static_cast<std::uint32_t*>(bits);
+    selection_ = std::make_unique<tk::SelectObjectGuard>(dc_.get(), bitmap_.get());
+  }
+  HDC dc() const { return dc_.get(); }
+  int width() const { return width_; }
+  int height() const { return height_; }
+  // The pixel as a COLORREF (red in the low byte).
+  COLORREF At(int x, int y) const {
+    GdiFlush();
+    std::uint32_t v = bits_[y * width_ + x];
+    return RGB((v >> 16) & 0xFF, (v >> 8) & 0xFF, v & 0xFF);
+  }
+
+ private:
+  int width_, height_;
+  tk::MemoryDC dc_;
+  tk::Bitmap bitmap_;
+  std::uint32_t* bits_ = nullptr;
+  std::unique_ptr<tk::SelectObjectGuard> selection_;
+};
+
+// A panel of the given size at (left, top), with a margin of the parent
+// around it.
+struct GradientOnWindow {
+  GradientOnWindow(int width, int height, int left = 0, int top = 0)
+      : host(left + width + 10, top + height + 10), gradient(&host) {
+    gradient.SetBounds(left, top, width, height);
+    ValidateRect(host.Handle(), nullptr);
+  }
+  // The window's client area as WM_PRINTCLIENT draws it.
+  std::unique_ptr<Dib> Print() {
+    RECT client{};
+    GetClientRect(host.Handle(), &client);
+    auto dib = std::make_unique<Dib>(client.right, client.bottom);
+    SendMessageW(host.Handle(), WM_PRINTCLIENT, reinterpret_cast<WPARAM>(dib->dc()), PRF_CLIENT);
+    return dib;
+  }
+  HostWindow host;
+  TGradient gradient;
+};
+
+inline std::string Where(int x, int y) {
+  std::string where = "(";
+  where += std::to_string(x);
+  where += ", ";
+  where += std::to_string(y);
+  where += ")";
+  return where;
+}
+
+inline COLORREF Rgb(tk::TColor c) { return tk::ColorToRGB(c); }
+
+}  // namespace decor::test
