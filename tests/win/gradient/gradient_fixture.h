@@ -49,6 +49,11 @@ class Dib {
     std::uint32_t v = bits_[y * width_ + x];
     return RGB((v >> 16) & 0xFF, (v >> 8) & 0xFF, v & 0xFF);
   }
+  void Fill(COLORREF c) {
+    tk::Brush brush(CreateSolidBrush(c));
+    RECT r{0, 0, width_, height_};
+    FillRect(dc_.get(), &r, brush.get());
+  }
 
  private:
   int width_, height_;

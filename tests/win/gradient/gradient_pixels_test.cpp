@@ -222,6 +222,31 @@ TEST(GradientPixels, EveryShapeStaysInsideItsRectangle) {
     }
 }
 
+// The shape's clip follows the drawing surface's viewport and window origins,
+// the way a parent hands its DC to a control.
+TEST(GradientPixels, ShapeClipFollowsTheSurfaceOrigins) {
+  Dib dib(130, 70);
+  dib.Fill(kParent);
+  SetViewportOrgEx(dib.dc(), 7, 3, nullptr);
+  SetWindowOrgEx(dib.dc(), -4, -2, nullptr);  // logical (0, 0) lies at device (11, 5)
+  TGradient g;
+  g.SetBounds(0, 0, 100, 50);
+  g.SetShape(stCircle);
+  g.SetColorBegin(kFill);
+  g.SetColorEnd(kFill);
+  g.Paint(dib.dc());
+  int first = -1, last = -1;
+  for (int x = 0; x < 130; ++x)
+    if (dib.At(x, 5 + 25) == Rgb(kFill)) {
+      if (first < 0) first = x;
+      last = x;
+    }
+  EXPECT_EQ(first, 11 + 25);
+  EXPECT_EQ(last, 11 + 73);
+  EXPECT_EQ(dib.At(11 + 50, 5 + 48), Rgb(kFill)) << "reaches the bottom";
+  ExpectNothingOutside(dib, RECT{11 + 25, 5, 11 + 75, 55}, "circle on a moved surface");
+}
+
 TEST(GradientPixels, BorderIsTheOutermostRingOfARectangle) {
   GradientOnWindow w(20, 10, 3, 3);
   w.gradient.SetBorderWidth(1);
