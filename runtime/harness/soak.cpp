@@ -11,6 +11,7 @@
 #include "runtime/harness/plugin_driver.h"
 
 int wmain(int argc, wchar_t** argv) {
+  std::setvbuf(stdout, nullptr, _IONBF, 0);  // figures reach a pipe at once
   if (argc < 2) return 2;
   long cycles = argc > 2 ? std::wcstol(argv[2], nullptr, 10) : 100000;
   harness::PluginDriver host(argv[1]);
