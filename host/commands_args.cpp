@@ -27,6 +27,7 @@ CloseWith CloseWithArg(const script::Line& line, std::size_t index) {
   return CloseWith::Nothing;
 }
 
+// Written as a script would write it, so that a failure can be pasted back.
 std::string Shown(const std::string& bytes) {
   std::string out = "\"";
   for (char c : bytes) {
@@ -37,6 +38,7 @@ std::string Shown(const std::string& bytes) {
       out += escape;
     } else {
       out += c;
+      if (c == '"') out += c;  // as the script language writes it
     }
   }
   return out + "\"";

@@ -191,6 +191,7 @@ void AddPluginCommands(CommandTable& table) {
       {"answer", Answer},
       {"message", Message},
       {"about", About},
+      {"about-screenshot", AboutScreenshot},
       {"dialog", Dialog},
   });
 }

@@ -10,6 +10,7 @@
 #include "host/interactive.h"
 #include "host/interpreter.h"
 #include "host/isolated.h"
+#include "host/wine_settings.h"
 
 namespace {
 
@@ -66,6 +67,7 @@ int main(int argc, char** argv) {
   SetErrorMode(SEM_FAILCRITICALERRORS | SEM_NOGPFAULTERRORBOX);
   SetUnhandledExceptionFilter(ReportCrash);
   if (GetConsoleWindow()) SetConsoleOutputCP(CP_UTF8);
+  host::PreferUnmanagedWindowsUnderWine();
 
   std::vector<std::string> args(argv + 1, argv + argc);
   std::string error;

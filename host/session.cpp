@@ -47,6 +47,20 @@ std::optional<bool> Session::ReadBoolean(const char* what, const PluginModule::R
   return lastResult;
 }
 
+void Session::StartDriver(std::optional<ModalDriver>& driver) {
+  armed_ = std::exchange(pendingDialog_, CloseWith::Nothing);
+  if (scripted_) driver.emplace(armed_, plugin_.Module());
+}
+
+void Session::FinishDriver(const char* what, std::optional<ModalDriver>& driver) {
+  if (!driver) return;
+  ModalDriver::Report report = driver->Finish();
+  if (armed_ != CloseWith::Nothing && !report.sawWindow) {
+    out_.Fail(std::string(what) + " showed no window for the armed dialog command");
+  }
+  ReportDriver(what, report);
+}
+
 void Session::ReportDriver(const char* what, const ModalDriver::Report& report) {
   for (const std::string& problem : report.problems) out_.Fail(std::string(what) + ": " + problem);
 }
@@ -131,10 +145,10 @@ std::size_t RegisteredCount(const std::vector<RegisteredAction>& actions, std::i
 std::optional<bool> Session::Exec(std::int32_t action, std::vector<std::optional<std::string>> params) {
   ParamBlock block(std::move(params), RegisteredCount(actions, action));
   std::optional<ModalDriver> driver;
-  if (scripted_) driver.emplace(std::exchange(pendingDialog_, CloseWith::Nothing), plugin_.Module());
+  StartDriver(driver);
   PluginModule::Result result =
       CallPlugin(Export::ExecAction, {static_cast<std::uint32_t>(action), Address(block.Slots())});
-  if (driver) ReportDriver("nbExecAction", driver->Finish());
+  FinishDriver("nbExecAction", driver);
   for (const std::string& change : block.Changes()) {
     out_.Fail("nbExecAction wrote its parameter block: " + change);
   }
@@ -144,10 +158,10 @@ std::optional<bool> Session::Exec(std::int32_t action, std::vector<std::optional
 std::optional<bool> Session::Edit(std::int32_t action, std::vector<std::optional<std::string>> params) {
   lastEdit = std::make_unique<ParamBlock>(std::move(params), RegisteredCount(actions, action));
   std::optional<ModalDriver> driver;
-  if (scripted_) driver.emplace(std::exchange(pendingDialog_, CloseWith::Nothing), plugin_.Module());
+  StartDriver(driver);
   PluginModule::Result result =
       CallPlugin(Export::EditAction, {static_cast<std::uint32_t>(action), Address(lastEdit->Slots())});
-  if (driver) ReportDriver("nbEditAction", driver->Finish());
+  FinishDriver("nbEditAction", driver);
   for (const std::string& problem : lastEdit->ForeignSlots()) out_.Fail("nbEditAction: " + problem);
   return ReadBoolean("nbEditAction", result);
 }

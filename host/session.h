@@ -107,6 +107,8 @@ class Session : public CallbackSink {
   PluginModule::Result CallPlugin(Export which, std::vector<std::uint32_t> args);
   std::optional<bool> ReadBoolean(const char* what, const PluginModule::Result& result);
   void ReportDriver(const char* what, const ModalDriver::Report& report);
+  void StartDriver(std::optional<ModalDriver>& driver);
+  void FinishDriver(const char* what, std::optional<ModalDriver>& driver);
   void AnswerInSlot(char** slot, const std::string& text);
   Identity InitOnce(char* (&slots)[3], const char* what);
 
@@ -117,6 +119,7 @@ class Session : public CallbackSink {
   CallbackSink* previousSink_;
   bool scripted_;
   CloseWith pendingDialog_ = CloseWith::Nothing;
+  CloseWith armed_ = CloseWith::Nothing;
   Picker picker_;
 };
 

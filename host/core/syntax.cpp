@@ -47,6 +47,7 @@ const std::map<std::string, std::string, std::less<>>& Signatures() {
       {"gdi-mark", ""},
       {"expect-gdi-flat", "n?"},
       {"about", "close-with ok|frame"},
+      {"about-screenshot", "s"},
       {"dialog", "close-with ok|cancel|frame"},
       {"loc-file", "none"},
       {"loc-file-raw", "s"},

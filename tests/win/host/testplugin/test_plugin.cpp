@@ -161,6 +161,22 @@ int RunModal(const wchar_t* title, bool withCancel) {
 
 // --- actions ----------------------------------------------------------------
 
+// Tarvex.loc beside the host's executable, or "<missing>".
+std::string LocFileBytes() {
+  wchar_t path[MAX_PATH] = {};
+  DWORD length = GetModuleFileNameW(nullptr, path, MAX_PATH);
+  std::wstring file(path, length);
+  file = file.substr(0, file.find_last_of(L"\\/") + 1) + L"Tarvex.loc";
+  HANDLE handle = CreateFileW(file.c_str(), GENERIC_READ, FILE_SHARE_READ, nullptr, OPEN_EXISTING, 0, nullptr);
+  if (handle == INVALID_HANDLE_VALUE) return "<missing>";
+  std::string bytes;
+  char buffer[4096];
+  DWORD got = 0;
+  while (ReadFile(handle, buffer, sizeof buffer, &got, nullptr) && got > 0) bytes.append(buffer, got);
+  CloseHandle(handle);
+  return bytes;
+}
+
 bool Pick(nb::HostSlot* target, std::int32_t command) {
   if (!Access()) return false;
   nb::HostSlot slot = nullptr;
@@ -186,6 +202,7 @@ bool Exec(std::int32_t action, nb::HostSlot* params) {
       return chosen;
     }
     case 5: return RunModal(L"Test dialog", true) == IDOK;
+    case 6: return LocFileBytes() == Read(params[0]);
     default: return false;
   }
 }
@@ -205,6 +222,7 @@ void NB_REGISTER nbRegisterPlugIn(nb::AddActionProc addAction, std::int32_t, std
       {"TestScribble", "Writes where it must not.", {1, 3}},
       {"TestPick", "Asks the host.", {1, 1, 1}},
       {"TestDialog", "Shows a dialog.", {1}},
+      {"TestLoc", "Compares Tarvex.loc with its text.", {1}},
   };
   std::int32_t number = 1;
   for (const Action& a : actions) {
