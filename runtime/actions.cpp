@@ -12,8 +12,13 @@ constexpr std::size_t kParamCounts[] = {10, 1, 2, 3, 3, 2, 2, 2};
 
 bool RunAction(int action, const std::vector<std::string>& given) {
   if (action < 1 || action > 8) return false;
-  std::vector<std::string> params = given;
-  if (params.size() < kParamCounts[action - 1]) params.resize(kParamCounts[action - 1]);
+  const std::size_t needed = kParamCounts[action - 1];
+  if (given.size() < needed) {
+    std::vector<std::string> padded = given;
+    padded.resize(needed);
+    return RunAction(action, padded);
+  }
+  const std::vector<std::string>& params = given;
   switch (action) {
     case 1: return TarvexCreate(params);
     case 2: return TarvexDelete(params);

@@ -1,7 +1,5 @@
 // The run routines of actions 2 to 8: each acts on the gauge that an earlier
 // create action opened for the named object.
-#include <functional>
-
 #include "runtime/GaugeList.h"
 #include "runtime/gauge_settings.h"
 #include "runtime/run_routines.h"
@@ -13,7 +11,8 @@ namespace {
 
 // The shared frame: find the named gauge (an unnamed window never counts),
 // change it, answer True; any error that escapes answers False.
-bool WithGauge(const Params& p, const std::function<void(gauges::TGauge&)>& change) {
+template <typename Change>
+bool WithGauge(const Params& p, Change change) {
   try {
     int index = FindGauge(p.at(0));
     if (index < 0 || GaugeAt(index).ObjectName.empty()) return false;
