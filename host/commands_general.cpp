@@ -53,9 +53,9 @@ void ExpectMessages(CommandContext& c, const Line& line) {
   const std::vector<std::string>& messages = c.session.messages;
   if (messages.size() != expected) {
     std::string seen;
-    for (const std::string& m : messages) seen += " " + Shown(m);
+    for (const std::string& m : messages) seen.append(" ").append(Shown(m));
     c.out.Fail("expected " + std::to_string(expected) + " message boxes, found " +
-               std::to_string(messages.size()) + (seen.empty() ? "" : ":" + text::Cp1251ToUtf8(seen)));
+               std::to_string(messages.size()) + (seen.empty() ? std::string() : std::string(":") + text::Cp1251ToUtf8(seen)));
   }
 }
 

@@ -91,7 +91,7 @@ void ExpectPixel(CommandContext& c, const Line& line) {
   int x = IntArg(line, 1), y = IntArg(line, 2);
   std::uint32_t expected = *script::ParseRgb(TextArg(line, 3));
   if (!picture->Contains(x, y)) {
-    c.out.Fail("(" + std::to_string(x) + ", " + std::to_string(y) + ") is outside the " +
+    c.out.Fail(std::string("(") + std::to_string(x) + ", " + std::to_string(y) + ") is outside the " +
                std::to_string(picture->width) + "x" + std::to_string(picture->height) + " capture");
   } else if (picture->At(x, y) != expected) {
     c.out.Fail("pixel (" + std::to_string(x) + ", " + std::to_string(y) + "): expected " + Hex(expected) +

@@ -96,7 +96,9 @@ void ModalDriver::Tick() {
   DWORD since = now - (acted_.count(current_) ? actedAt_ : appearedAt_);
   DWORD limit = acted_.count(current_) ? kGraceMs : kUnaskedTimeoutMs;
   if (since < limit) return;
-  std::string title = "\"" + WindowText(current_) + "\"";
+  std::string title = WindowText(current_);
+  title.insert(title.begin(), '"');
+  title.push_back('"');
   if (escalations_ == 0) {
     report_.problems.push_back(acted_.count(current_)
                                    ? "window " + title + " was still open after being asked to close"
