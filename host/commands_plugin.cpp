@@ -163,7 +163,9 @@ void Answer(CommandContext& c, const Line& line) {
   c.session.answers[IntArg(line, 1)] = ScriptedAnswer{line.tokens[2].text == "true", TextArg(line, 3)};
 }
 
-void About(CommandContext& c, const Line& line) { c.session.About(CloseWithArg(line, 2)); }
+void About(CommandContext& c, const Line& line) {
+  c.session.About(CloseWithArg(line, 2), line.tokens.size() > 4 ? TextArg(line, 4) : std::string());
+}
 void Dialog(CommandContext& c, const Line& line) { c.session.ArmDialog(CloseWithArg(line, 2)); }
 
 }  // namespace

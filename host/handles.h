@@ -50,10 +50,12 @@ using OwnedMemoryDc = Owned<HDC, DeleteMemoryDc>;
 using OwnedHandle = Owned<HANDLE, CloseKernelHandle>;
 using OwnedHook = Owned<HHOOK, UnhookHook>;
 
-// A window's DC from GetDC, given back with ReleaseDC.
+// A window's DC from GetDC (or GetWindowDC, frame included), given back
+// with ReleaseDC.
 class BorrowedWindowDc {
  public:
-  explicit BorrowedWindowDc(HWND window) : window_(window), dc_(GetDC(window)) {}
+  explicit BorrowedWindowDc(HWND window, bool withFrame = false)
+      : window_(window), dc_(withFrame ? GetWindowDC(window) : GetDC(window)) {}
   BorrowedWindowDc(const BorrowedWindowDc&) = delete;
   BorrowedWindowDc& operator=(const BorrowedWindowDc&) = delete;
   ~BorrowedWindowDc() {

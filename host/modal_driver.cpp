@@ -3,6 +3,7 @@
 #include <algorithm>
 
 #include "host/message_boxes.h"
+#include "host/pictures.h"
 
 namespace host {
 namespace {
@@ -58,7 +59,8 @@ std::string WindowText(HWND window) {
   return utf8;
 }
 
-ModalDriver::ModalDriver(CloseWith how, HMODULE plugin) : how_(how), plugin_(plugin) {
+ModalDriver::ModalDriver(CloseWith how, HMODULE plugin, std::string screenshotPath)
+    : how_(how), plugin_(plugin), screenshotPath_(std::move(screenshotPath)) {
   for (HWND window : ThreadTopLevelWindows()) before_.insert(window);
   Active() = this;
   timer_ = SetTimer(nullptr, 0, kTickMs, TimerProc);
@@ -114,6 +116,10 @@ void ModalDriver::Tick() {
 }
 
 void ModalDriver::Act(HWND window) {
+  if (!screenshotPath_.empty()) {
+    std::string error = SavePng(Screenshot(window, true), screenshotPath_);
+    if (!error.empty()) report_.problems.push_back(error);
+  }
   acted_.insert(window);
   actedAt_ = GetTickCount();
   if (how_ == CloseWith::Frame) {

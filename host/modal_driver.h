@@ -17,7 +17,9 @@ enum class CloseWith { Nothing, Ok, Cancel, Frame };
 
 class ModalDriver {
  public:
-  ModalDriver(CloseWith how, HMODULE plugin);
+  // screenshotPath: when not empty, the window is saved there as a PNG
+  // before it is closed.
+  ModalDriver(CloseWith how, HMODULE plugin, std::string screenshotPath = {});
   ModalDriver(const ModalDriver&) = delete;
   ModalDriver& operator=(const ModalDriver&) = delete;
   ~ModalDriver();
@@ -38,6 +40,7 @@ class ModalDriver {
 
   CloseWith how_;
   HMODULE plugin_;
+  std::string screenshotPath_;
   std::set<HWND> before_;
   std::set<HWND> acted_;
   HWND current_ = nullptr;

@@ -63,15 +63,21 @@ Picture CapturePaintRequest(HWND window, int width, int height, LRESULT& reply) 
   return picture;
 }
 
-Picture Screenshot(HWND window) {
-  RedrawWindow(window, nullptr, nullptr, RDW_INVALIDATE | RDW_ERASE | RDW_ALLCHILDREN | RDW_UPDATENOW);
-  RECT client{};
-  GetClientRect(window, &client);
-  Picture picture{client.right, client.bottom, {}};
+Picture Screenshot(HWND window, bool withFrame) {
+  RedrawWindow(window, nullptr, nullptr,
+               RDW_INVALIDATE | RDW_ERASE | RDW_FRAME | RDW_ALLCHILDREN | RDW_UPDATENOW);
+  RECT area{};
+  if (withFrame) {
+    GetWindowRect(window, &area);
+    OffsetRect(&area, -area.left, -area.top);
+  } else {
+    GetClientRect(window, &area);
+  }
+  Picture picture{area.right, area.bottom, {}};
   if (picture.width <= 0 || picture.height <= 0) return Picture{};
   DibCanvas canvas(picture.width, picture.height);
   if (!canvas.Valid()) return Picture{};
-  BorrowedWindowDc source(window);
+  BorrowedWindowDc source(window, withFrame);
   BitBlt(canvas.Dc(), 0, 0, picture.width, picture.height, source.get(), 0, 0, SRCCOPY);
   picture.pixels = canvas.Pixels();
   return picture;

@@ -27,8 +27,8 @@ struct Picture {
 // the given size, filled with magenta first; reply receives the answer.
 Picture CapturePaintRequest(HWND window, int width, int height, LRESULT& reply);
 
-// The client area of a window as it is on the screen now.
-Picture Screenshot(HWND window);
+// A window as it is on the screen now: its client area, or with its frame.
+Picture Screenshot(HWND window, bool withFrame = false);
 
 // Empty on success, else the reason.
 std::string SavePng(const Picture& picture, const std::string& path);

@@ -69,7 +69,7 @@ class Session : public CallbackSink {
   std::optional<std::int32_t> ActionNumber(const std::string& text) const;
   std::optional<bool> Exec(std::int32_t action, std::vector<std::optional<std::string>> params);
   std::optional<bool> Edit(std::int32_t action, std::vector<std::optional<std::string>> params);
-  void About(CloseWith how);
+  void About(CloseWith how, const std::string& screenshotPath = {});
   // The next exec, edit or about closes its modal window this way.
   void ArmDialog(CloseWith how) { pendingDialog_ = how; }
   // The actions and identity as lines for the console (UTF-8).

@@ -46,7 +46,7 @@ const std::map<std::string, std::string, std::less<>>& Signatures() {
       {"expect-plugin-window", "s visible|hidden|enabled|disabled|size n? n?"},
       {"gdi-mark", ""},
       {"expect-gdi-flat", "n?"},
-      {"about", "close-with ok|frame"},
+      {"about", "close-with ok|frame screenshot? s?"},
       {"about-screenshot", "s"},
       {"dialog", "close-with ok|cancel|frame"},
       {"loc-file", "none"},
@@ -156,6 +156,7 @@ std::optional<std::string> CheckLine(const Line& line, bool isFirst) {
     return std::nullopt;
   }
   if (auto error = CheckArguments(found->second, args)) return error;
+  if (word.text == "about" && args.size() == 3) return std::string("screenshot needs a file name");
   if (word.text == "expect-plugin-window" && args[1].text == "size" && args.size() != 4) {
     return std::string("size needs a width and a height");
   }

@@ -19,7 +19,7 @@ TEST(ScriptSyntax, GoodLines) {
            "exec -1 \"a\"", "edit 9 nil", "expect-param 0 nil", "expect-param 2 \"t\"",
            "expect true", "expect-pixel 0 0 ff00FF", "expect-plugin-window R size 10 20",
            "expect-plugin-window R hidden", "expect-gdi-flat", "expect-gdi-flat 2",
-           "about close-with frame", "dialog close-with cancel", "loc-file none",
+           "about close-with frame", "about close-with ok screenshot \"a.png\"", "dialog close-with cancel", "loc-file none",
            "echo", "echo a \"b\" nil", "bench \"x\" 10", "post R +5",
        }) {
     Script s = Parse(std::string(line) + (std::string(line).starts_with("bench") ? "\nend" : ""));
@@ -48,6 +48,8 @@ TEST(ScriptSyntax, BadLinesSayWhy) {
       {"expect-plugin-window R size 10", "size needs a width and a height"},
       {"expect-plugin-window R visible 3", "too many arguments"},
       {"about close-with cancel", "expected ok|frame, found \"cancel\""},
+      {"about close-with ok screenshot", "screenshot needs a file name"},
+      {"about close-with ok picture \"a.png\"", "expected screenshot, found \"picture\""},
       {"loc-file \"x\"", "expected none, found \"x\""},
       {"no-auto-start", "no-auto-start must be the first command"},
   };
