@@ -41,7 +41,7 @@ void Picture::Draw(HDC dc, const RECT& dest, bool transparent) const {
   MemoryDC source(dc);
   SelectObjectGuard select(source.get(), bitmap_.get());
   int w = dest.right - dest.left, h = dest.bottom - dest.top;
-  if (transparent && isBitmap_) {
+  if (transparent) {
     COLORREF key = GetPixel(source.get(), 0, height_ - 1);
     GdiTransparentBlt(dc, dest.left, dest.top, w, h, source.get(), 0, 0, width_, height_, key);
     return;

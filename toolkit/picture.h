@@ -1,7 +1,7 @@
 #pragma once
 // Pictures from the module's resources: JPEG data (RCDATA) or bitmaps
-// (BITMAP). Bitmaps may be drawn with a transparent colour, the colour of
-// their bottom-left pixel; JPEG pictures have none.
+// (BITMAP). Drawn transparent, the colour of the bottom-left pixel is
+// see-through (pictures meant for it have a flat ground there).
 
 #include <windows.h>
 
@@ -25,7 +25,7 @@ class Picture {
   bool IsBitmap() const { return isBitmap_; }
   HBITMAP Handle() const { return bitmap_.get(); }
 
-  // Draws into dest; transparent only has an effect for bitmaps.
+  // Draws into dest, stretched to its size.
   void Draw(HDC dc, const RECT& dest, bool transparent) const;
 
  private:

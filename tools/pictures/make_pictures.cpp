@@ -197,7 +197,9 @@ bool WriteIco(const std::vector<const Canvas*>& images, COLORREF key, const std:
 constexpr COLORREF kOrange = RGB(255, 185, 0);
 constexpr COLORREF kKey = RGB(255, 0, 255);  // glyph background, see-through
 
-// The gauge control itself draws the picture: a pie at 57 %.
+// The gauge control itself draws the picture: a pie at 57 % in the upper
+// right, leaving the orange ground to the left and below for the texts that
+// the about box lays over the picture.
 void DrawGaugePicture(Canvas& c) {
   c.Fill(RECT{0, 0, c.width(), c.height()}, kOrange);
   gauges::TGauge gauge;
@@ -208,16 +210,16 @@ void DrawGaugePicture(Canvas& c) {
   gauge.SetForeColor(Rgb(200, 40, 20));
   tk::FontRecord font;
   font.name = "Arial";
-  font.height = -44;
+  font.height = -24;
   font.style = tk::fsBold;
   gauge.SetFont(font);
   gauge.SetMinValue(0);
   gauge.SetMaxValue(100);
   gauge.SetProgress(57);
-  const int margin = 12;
-  gauge.SetBounds(0, 0, c.width() - 2 * margin, c.height() - 2 * margin);
+  const int left = 146, top = 26, side = 100;
+  gauge.SetBounds(0, 0, side, side);
   tk::SavedDC saved(c.dc());
-  SetViewportOrgEx(c.dc(), margin, margin, nullptr);
+  SetViewportOrgEx(c.dc(), left, top, nullptr);
   gauge.Paint(c.dc());
 }
 

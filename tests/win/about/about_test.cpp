@@ -80,7 +80,7 @@ TEST_F(AboutBox, LayoutComesFromItsDescription) {
     const Text texts[] = {
         {"Label1", 15, 100, "Plugin author:     Oren_T", "Arial", -12, tk::clWindowText},
         {"Label2", 10, 64, "Version 2.0", "Brush Script MT", -27, tk::clRed},
-        {"lbl1", 220, 50, "Freeware for NeoBook", "Comic Sans MS", -10, tk::clWindowText},
+        {"lbl1", 220, 50, "Free plug-in", "Comic Sans MS", -10, tk::clWindowText},
         {"Label3", 151, 10, "mail: " + std::string(nb::author::kEMail), "Comic Sans MS", -13, tk::clBtnText},
         {"Label4", 32, 168, "Tarvex 2.0   ", "Comic Sans MS", -40, tk::clRed},
         {"LinkLabel1", 212, 30, "www.talvik-soft.ru", "MS Sans Serif", -12, tk::clBlue},

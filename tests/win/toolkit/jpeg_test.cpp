@@ -43,7 +43,7 @@ TEST(Jpeg, TheAboutBoxPictureDecodesTopDown) {
   GetObjectW(d.bitmap.get(), sizeof info, &info);
   EXPECT_EQ(info.bmBitsPixel, 32);
   EXPECT_TRUE(Near(PixelOf(d, 2, 2), RGB(255, 185, 0), 12)) << "orange ground in the corner";
-  EXPECT_TRUE(Near(PixelOf(d, 230, 124), RGB(200, 40, 20), 24)) << "filled part on the right";
+  EXPECT_TRUE(Near(PixelOf(d, 230, 76), RGB(200, 40, 20), 24)) << "filled part of the pie";
 }
 
 TEST(Jpeg, DamagedDataGivesNoPicture) {
