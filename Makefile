@@ -42,8 +42,6 @@ test: win native native-asan fuzz-build
 demo: win
 	tools/with-wine.sh wine $(ROOT)/dist/tarvex-host.exe --plugin $(ROOT)/dist/Tarvex2.nbp \
 	  --script $(ROOT)/host/demo/demo.tvs
-	tools/with-wine.sh wine $(ROOT)/dist/tarvex-host.exe --plugin $(ROOT)/dist/Tarvex2.nbp \
-	  --script $(ROOT)/host/demo/about.tvs
 	@echo "Screenshots: dist/demo.png dist/about.png"
 
 bench: win

@@ -26,9 +26,6 @@ void AddPluginCommands(CommandTable& table);   // calls and checks of the export
 void AddWindowCommands(CommandTable& table);   // objects, plug-in windows, pictures, resources
 void AddGeneralCommands(CommandTable& table);  // files, message boxes, time, output
 
-// about-screenshot FILE.png: the about box as shown, then closed by OK.
-void AboutScreenshot(CommandContext& c, const script::Line& line);
-
 // Argument helpers; the syntax check has already vouched for the shapes.
 std::int32_t IntArg(const script::Line& line, std::size_t index);
 const std::string& TextArg(const script::Line& line, std::size_t index);

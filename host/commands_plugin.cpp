@@ -193,7 +193,6 @@ void AddPluginCommands(CommandTable& table) {
       {"answer", Answer},
       {"message", Message},
       {"about", About},
-      {"about-screenshot", AboutScreenshot},
       {"dialog", Dialog},
   });
 }

@@ -47,7 +47,6 @@ const std::map<std::string, std::string, std::less<>>& Signatures() {
       {"gdi-mark", ""},
       {"expect-gdi-flat", "n?"},
       {"about", "close-with ok|frame screenshot? s?"},
-      {"about-screenshot", "s"},
       {"dialog", "close-with ok|cancel|frame"},
       {"loc-file", "none"},
       {"loc-file-raw", "s"},
