@@ -1,6 +1,8 @@
 #include "decor/FormClasses.h"
 
+#include "decor/Gradient.h"
 #include "decor/LinkLabel.h"
+#include "gauge/Gauges.h"
 
 namespace decor {
 
@@ -24,10 +26,92 @@ tk::ComponentClass LinkLabelClass() {
   return tk::MakeComponentClass<TLinkLabel>("TLinkLabel", std::move(properties));
 }
 
+// Stored values are applied while loading: no pattern is rendered until all
+// of them are in.
+class StoredGradient : public TGradient {
+ public:
+  StoredGradient() { BeginLoading(); }
+};
+
+// A setter of a base class's property, for the class that the loader makes.
+template <typename Made, typename Base>
+tk::PropertySetter<Made> ForMade(tk::PropertySetter<Base> setter) {
+  return [setter](Made& o, const tk::form::Value& v, tk::LoadContext& c) { setter(o, v, c); };
+}
+
+tk::ComponentClass GradientClass() {
+  using P = StoredGradient;
+  using B = TGradient;
+  return tk::MakeComponentClass<P>(
+      "TGradient",
+      {
+          {"ColorBegin", ForMade<P, B>(tk::ColorSetter(&B::SetColorBegin))},
+          {"ColorEnd", ForMade<P, B>(tk::ColorSetter(&B::SetColorEnd))},
+          {"UseSysColors", ForMade<P, B>(tk::BoolSetter(&B::SetUseSysColors))},
+          {"Style", ForMade<P, B>(tk::EnumSetter<B, TGradientStyle>(&B::SetStyle,
+                        {{"gsCustom", gsCustom},         {"gsRadialC", gsRadialC},
+                         {"gsRadialT", gsRadialT},       {"gsRadialB", gsRadialB},
+                         {"gsRadialL", gsRadialL},       {"gsRadialR", gsRadialR},
+                         {"gsRadialTL", gsRadialTL},     {"gsRadialTR", gsRadialTR},
+                         {"gsRadialBL", gsRadialBL},     {"gsRadialBR", gsRadialBR},
+                         {"gsLinearH", gsLinearH},       {"gsLinearV", gsLinearV},
+                         {"gsReflectedH", gsReflectedH}, {"gsReflectedV", gsReflectedV},
+                         {"gsDiagonalLF", gsDiagonalLF}, {"gsDiagonalLB", gsDiagonalLB},
+                         {"gsDiagonalRF", gsDiagonalRF}, {"gsDiagonalRB", gsDiagonalRB},
+                         {"gsArrowL", gsArrowL},         {"gsArrowR", gsArrowR},
+                         {"gsArrowU", gsArrowU},         {"gsArrowD", gsArrowD},
+                         {"gsDiamond", gsDiamond},       {"gsButterfly", gsButterfly},
+                         {"gsRadialRect", gsRadialRect}}))},
+          {"Shape", ForMade<P, B>(tk::EnumSetter<B, TShapeType>(&B::SetShape, {{"stRectangle", stRectangle},
+                                       {"stSquare", stSquare},
+                                       {"stRoundRect", stRoundRect},
+                                       {"stRoundSquare", stRoundSquare},
+                                       {"stEllipse", stEllipse},
+                                       {"stCircle", stCircle}}))},
+          {"Shift", ForMade<P, B>(tk::IntSetter(&B::SetShift))},
+          {"Rotation", ForMade<P, B>(tk::IntSetter(&B::SetRotation))},
+          {"Reverse", ForMade<P, B>(tk::BoolSetter(&B::SetReverse))},
+          {"BorderColor", ForMade<P, B>(tk::ColorSetter(&B::SetBorderColor))},
+          {"BorderWidth", ForMade<P, B>(tk::IntSetter(&B::SetBorderWidth))},
+      });
+}
+
+// The range setters check MinValue <= MaxValue only after loading, so the
+// two may be stored in either order.
+class StoredGauge : public gauges::TGauge {
+ public:
+  StoredGauge() { BeginLoading(); }
+  void Loaded() { EndLoading(); }
+};
+
+tk::ComponentClass GaugeClass() {
+  using P = StoredGauge;
+  using B = gauges::TGauge;
+  return tk::MakeComponentClass<P>(
+      "TGauge",
+      {
+          {"Kind", ForMade<P, B>(tk::EnumSetter<B, gauges::TGaugeKind>(&B::SetKind, {{"gkText", gauges::gkText},
+                                     {"gkHorizontalBar", gauges::gkHorizontalBar},
+                                     {"gkVerticalBar", gauges::gkVerticalBar},
+                                     {"gkPie", gauges::gkPie},
+                                     {"gkNeedle", gauges::gkNeedle}}))},
+          {"MinValue", ForMade<P, B>(tk::IntSetter(&B::SetMinValue))},
+          {"MaxValue", ForMade<P, B>(tk::IntSetter(&B::SetMaxValue))},
+          {"Progress", ForMade<P, B>(tk::IntSetter(&B::SetProgress))},
+          {"BorderStyle", ForMade<P, B>(tk::EnumSetter<B, gauges::TBorderStyle>(&B::SetBorderStyle,
+                              {{"bsNone", gauges::bsNone}, {"bsSingle", gauges::bsSingle}}))},
+          {"ForeColor", ForMade<P, B>(tk::ColorSetter(&B::SetForeColor))},
+          {"BackColor", ForMade<P, B>(tk::ColorSetter(&B::SetBackColor))},
+          {"ShowText", ForMade<P, B>(tk::BoolSetter(&B::SetShowText))},
+      });
+}
+
 tk::ClassRegistry MakeRegistry() {
   tk::ClassRegistry registry;
   tk::AddStandardClasses(registry);
   registry.Add(LinkLabelClass());
+  registry.Add(GradientClass());
+  registry.Add(GaugeClass());
   return registry;
 }
 
