@@ -15,7 +15,7 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
   tk::FontRecord font = before;
   auto result = runtime::ApplyFontSpec(text, font, 96);
   if ((font.style & before.style) != before.style) std::abort();
-  // Every space goes before the face name is taken from the spec.
+  // Every space goes before the face name is taken from the font spec.
   if (result != runtime::FontSpecResult::TooFewFields && font.name.find(' ') != std::string::npos)
     std::abort();
   switch (result) {

@@ -27,6 +27,10 @@ trap cleanup EXIT
 if [ ! -f "$WINEPREFIX/system.reg" ]; then
   mkdir -p "$WINEPREFIX"
   wineboot -i >/dev/null 2>&1 || true
+  # Xvfb has no window manager: let Wine manage its own windows, otherwise
+  # every hidden or destroyed top-level window waits two seconds for one.
+  wine reg add 'HKCU\Software\Wine\X11 Driver' /v Managed /d N /f >/dev/null 2>&1 || true
+  wineserver -w || true
 fi
 wineserver -p >/dev/null 2>&1 || true
 # Start Wine's background services now, with no pipe of ours: services that a

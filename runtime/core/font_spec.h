@@ -19,7 +19,7 @@ enum class FontSpecResult {
   BadCharset,    // everything but the character set set
 };
 
-// Applies the spec to font field by field. Every space is removed first (a
+// Applies the font spec to font field by field. Every space is removed first (a
 // stored "Times New Roman" becomes "TimesNewRoman"); styles are only added,
 // never taken away. The size in points becomes a height at pixelsPerInch.
 FontSpecResult ApplyFontSpec(std::string_view text, tk::FontRecord& font, int pixelsPerInch);
