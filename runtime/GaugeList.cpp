@@ -17,8 +17,7 @@ std::unique_ptr<GaugeWindows> gaugeList;
 }  // namespace
 
 TNeoImageForm& OpenGaugeWindow(std::string_view name, HWND parent) {
-  auto window = std::make_unique<TNeoImageForm>();
-  window->CreateAsChildOf(parent);
+  auto window = std::make_unique<TNeoImageForm>(parent);
   window->ObjectName = name;
   window->FitToParent();
   window->Show();

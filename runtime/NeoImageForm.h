@@ -22,6 +22,9 @@ enum HostRequest : LPARAM {
 
 class TNeoImageForm : public TImageForm {
  public:
+  // A hidden gauge window inside parentWindow (the host object's window).
+  explicit TNeoImageForm(HWND parentWindow) : TImageForm(parentWindow) {}
+
   std::string ObjectName;
 
   // Places the window at (0, 0) over the parent's whole client area, on top

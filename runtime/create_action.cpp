@@ -77,7 +77,7 @@ bool TarvexCreate(const Params& p) {
     OpenGaugeWindow(name, AsWindow(*handle));
     int index = FindGauge(name);
     if (index < 0 || GaugeAt(index).ObjectName.empty()) return true;
-    Configure(GaugeAt(index).Gauge, p);
+    Configure(*GaugeAt(index).Gauge, p);
     return true;
   } catch (...) {
     return false;

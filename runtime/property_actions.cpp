@@ -16,7 +16,7 @@ bool WithGauge(const Params& p, Change change) {
   try {
     int index = FindGauge(p.at(0));
     if (index < 0 || GaugeAt(index).ObjectName.empty()) return false;
-    change(GaugeAt(index).Gauge);
+    change(*GaugeAt(index).Gauge);
     return true;
   } catch (...) {
     return false;

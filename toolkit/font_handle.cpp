@@ -23,6 +23,12 @@ Font CreateFontHandle(const FontRecord& font) {
   return Font(CreateFontIndirectW(&lf));
 }
 
+int ScreenPixelsPerInch() {
+  WindowDC screen(nullptr);
+  int ppi = screen.get() ? GetDeviceCaps(screen.get(), LOGPIXELSY) : 0;
+  return ppi > 0 ? ppi : 96;
+}
+
 HFONT FontCache::Get(const FontRecord& font) {
   if (!handle_ || !(font == record_)) {
     handle_ = CreateFontHandle(font);

@@ -9,6 +9,9 @@ namespace tk {
 
 Font CreateFontHandle(const FontRecord& font);
 
+// The screen's pixels per inch (font sizes in points are measured in them).
+int ScreenPixelsPerInch();
+
 // Keeps the GDI font of the last record asked for.
 class FontCache {
  public:

@@ -3,6 +3,8 @@
 #include <utility>
 
 #include "toolkit/buttons.h"
+#include "toolkit/font_handle.h"
+#include "toolkit/gdi.h"
 #include "toolkit/text.h"
 
 namespace tk {
@@ -53,7 +55,8 @@ TForm::~TForm() {
 }
 
 void TForm::CreateFormWindow(HWND ownerWindow) {
-  DWORD style = WS_POPUP | WS_CLIPCHILDREN;
+  const bool child = parentWindow_ != nullptr;
+  DWORD style = (child ? WS_CHILD | WS_CLIPSIBLINGS : WS_POPUP) | WS_CLIPCHILDREN;
   DWORD exStyle = WS_EX_CONTROLPARENT;
   switch (borderStyle_) {
     case FormBorderStyle::bsDialog:
@@ -65,16 +68,19 @@ void TForm::CreateFormWindow(HWND ownerWindow) {
       break;
     case FormBorderStyle::bsNone: break;
   }
+  if (!child && (alphaBlend_ || transparentColor_)) exStyle |= WS_EX_LAYERED;
   RECT r{0, 0, clientWidth_, clientHeight_};
   AdjustWindowRectEx(&r, style, FALSE, exStyle);
   int width = r.right - r.left, height = r.bottom - r.top;
   int x = left_, y = top_;
-  if (position_ == FormPosition::poScreenCenter) {
+  if (!child && position_ == FormPosition::poScreenCenter) {
     x = (GetSystemMetrics(SM_CXSCREEN) - width) / 2;
     y = (GetSystemMetrics(SM_CYSCREEN) - height) / 2;
   }
-  if (!CreateHandle(exStyle, style, ownerWindow, x, y, width, height, Widen(caption_).c_str()))
+  if (!CreateHandle(exStyle, style, child ? parentWindow_ : ownerWindow, x, y, width, height,
+                    Widen(caption_).c_str()))
     throw std::runtime_error("cannot create the form's window");
+  if (exStyle & WS_EX_LAYERED) ApplyLayeredSettings();
   SetPropW(Handle(), kFormProperty, this);
   if (!iconName_.empty()) {
     std::wstring name = Widen(iconName_);
@@ -87,6 +93,19 @@ void TForm::CreateFormWindow(HWND ownerWindow) {
     SendMessageW(Handle(), WM_SETICON, ICON_BIG, reinterpret_cast<LPARAM>(big));
     SendMessageW(Handle(), WM_SETICON, ICON_SMALL, reinterpret_cast<LPARAM>(small ? small : big));
   }
+}
+
+void TForm::ApplyLayeredSettings() {
+  DWORD flags = (alphaBlend_ ? LWA_ALPHA : 0) | (transparentColor_ ? LWA_COLORKEY : 0);
+  SetLayeredWindowAttributes(Handle(), ColorToRGB(transparentColorValue_),
+                             static_cast<BYTE>(alphaBlend_ ? alphaBlendValue_ : 255), flags);
+}
+
+void TForm::ScaleFontToScreen() {
+  if (pixelsPerInch_ <= 0) return;
+  FontRecord font = Font();
+  font.height = MulDiv(font.height, ScreenPixelsPerInch(), pixelsPerInch_);
+  SetFont(font);
 }
 
 TForm* TForm::FromDescendant(HWND hwnd) {

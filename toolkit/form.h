@@ -39,6 +39,19 @@ class TForm : public Container {
   // The description stored as an RCDATA resource of this module.
   void LoadFromResource(const char* resourceName, const ClassRegistry& classes, HWND ownerWindow);
 
+  // Before loading: the form's window becomes a child of parent (which may
+  // be another program's window), at Left/Top of its client area, instead
+  // of a top-level window. A child is never layered: alpha and colour key
+  // would hide it, so they apply to top-level forms only.
+  void SetParentWindow(HWND parent) { parentWindow_ = parent; }
+  HWND ParentWindow() const { return parentWindow_; }
+
+  // Stored layered-window settings (applied to top-level forms only).
+  bool AlphaBlend() const { return alphaBlend_; }
+  int AlphaBlendValue() const { return alphaBlendValue_; }
+  bool TransparentColor() const { return transparentColor_; }
+  TColor TransparentColorValue() const { return transparentColorValue_; }
+
   // Disables the owner, shows the form and runs messages until ModalResult
   // is set; hides the form and re-enables the owner. Rethrows an error that
   // a handler raised meanwhile.
@@ -90,6 +103,8 @@ class TForm : public Container {
  private:
   void SetFormProperty(const form::Property& property);
   void CreateFormWindow(HWND ownerWindow);
+  void ApplyLayeredSettings();
+  void ScaleFontToScreen();
   void CreateComponents(const form::ObjectNode& node, Container& parent, const ClassRegistry& classes,
                         LoadContext& context);
   void ArrangeTabOrder();
@@ -115,6 +130,13 @@ class TForm : public Container {
   FormBorderStyle borderStyle_ = FormBorderStyle::bsDialog;
   FormPosition position_ = FormPosition::poDesigned;
   std::string iconName_;
+  bool visible_ = false;
+  int pixelsPerInch_ = 0;  // the fonts' design resolution; 0: never scaled
+  bool alphaBlend_ = false;
+  int alphaBlendValue_ = 255;
+  bool transparentColor_ = false;
+  TColor transparentColorValue_ = 0;
+  HWND parentWindow_ = nullptr;
 };
 
 }  // namespace tk

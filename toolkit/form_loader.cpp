@@ -144,6 +144,19 @@ void TForm::SetFormProperty(const Property& p) {
   else if (n == "Top") top_ = v.AsInt();
   else if (n == "Color") SetColor(v.AsColor());
   else if (n == "Icon") iconName_ = v.AsString();
+  else if (n == "Visible") visible_ = v.AsBool();
+  else if (n == "AlphaBlend") alphaBlend_ = v.AsBool();
+  else if (n == "AlphaBlendValue") {
+    int value = v.AsInt();
+    if (value < 0 || value > 255) throw DescriptionError(v.line, "alpha value out of range");
+    alphaBlendValue_ = value;
+  } else if (n == "TransparentColor") transparentColor_ = v.AsBool();
+  else if (n == "TransparentColorValue") transparentColorValue_ = v.AsColor();
+  else if (n == "PixelsPerInch") {
+    int value = v.AsInt();
+    if (value <= 0) throw DescriptionError(v.line, "pixels per inch must be positive");
+    pixelsPerInch_ = value;
+  }
   else if (n == "Scaled") {
     // Layouts are pixels of their design and never scaled.
     if (v.AsBool()) throw DescriptionError(v.line, "scaled forms are not supported");
@@ -227,11 +240,13 @@ void TForm::Load(std::string_view description, const ClassRegistry& classes, HWN
   HandlerTable handlers = Handlers();
   LoadContext context(*this, handlers);
   for (const Property& p : root.properties) SetFormProperty(p);
+  ScaleFontToScreen();
   CreateFormWindow(ownerWindow);
   CreateComponents(root, *this, classes, context);
   for (const auto& c : components_) c->Loaded();
   ArrangeTabOrder();
   BindComponents();
+  if (visible_) ShowWindow(Handle(), SW_SHOW);
 }
 
 void TForm::LoadFromResource(const char* resourceName, const ClassRegistry& classes,

@@ -12,6 +12,7 @@
 #include <vector>
 
 #include "decor/About.h"
+#include "runtime/UnitFORM.h"
 #include "toolkit/form.h"
 #include "toolkit/visual_styles.h"
 
@@ -21,6 +22,7 @@ namespace {
 const std::map<std::string, std::function<std::unique_ptr<tk::TForm>()>>& FormClasses() {
   static const std::map<std::string, std::function<std::unique_ptr<tk::TForm>()>> classes = {
       {"FORM_ABOUTBOXFORM", [] { return std::make_unique<about::TAboutBoxForm>(nullptr); }},
+      {"FORM_IMAGEFORM", [] { return std::make_unique<runtime::TImageForm>(nullptr); }},
   };
   return classes;
 }

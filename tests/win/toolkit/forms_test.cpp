@@ -193,6 +193,9 @@ TEST(Forms, DescriptionsThatCannotBeBuiltAreLoadErrors) {
       {"missing picture", wrap("  object A: TImage\n    Picture.Jpeg = 'NO_SUCH'\n  end\n"), "NO_SUCH"},
       {"children in a label", wrap("  object A: TLabel\n    object B: TLabel\n    end\n  end\n"), "cannot hold"},
       {"component the code uses is absent", wrap(""), "LEdit1"},
+      {"alpha above 255", wrap("  AlphaBlendValue = 256\n"), "alpha value"},
+      {"alpha below 0", wrap("  AlphaBlendValue = -1\n"), "alpha value"},
+      {"no design resolution", wrap("  PixelsPerInch = 0\n"), "pixels per inch"},
   };
   for (const Case& c : cases) {
     SCOPED_TRACE(c.what);
