@@ -34,10 +34,10 @@ fuzz-build: $(B)/fuzz/build.ninja
 	cmake --build $(B)/fuzz -j $(JOBS)
 
 test: win native native-asan fuzz-build
-	cd $(B)/native && ctest --output-on-failure -j $(JOBS)
-	cd $(B)/native-asan && ctest --output-on-failure -j $(JOBS)
-	cd $(B)/fuzz && ctest --output-on-failure -j $(JOBS)
-	tools/with-wine.sh bash -c 'cd $(B)/win && ctest --output-on-failure -j $(JOBS) -LE long'
+	cd $(B)/native && ctest --output-on-failure --timeout 600 -j $(JOBS)
+	cd $(B)/native-asan && ctest --output-on-failure --timeout 600 -j $(JOBS)
+	cd $(B)/fuzz && ctest --output-on-failure --timeout 600 -j $(JOBS)
+	tools/with-wine.sh bash -c 'cd $(B)/win && ctest --output-on-failure --timeout 600 -j $(JOBS) -LE long'
 
 demo: win
 	tools/with-wine.sh wine $(ROOT)/dist/tarvex-host.exe --plugin $(ROOT)/dist/Tarvex2.nbp \
