@@ -2,6 +2,8 @@
 
 #include <cstdio>
 
+#include "toolkit/core/color_names.h"
+
 namespace runtime {
 
 namespace {
@@ -115,74 +117,13 @@ std::string FormatColourTriple(tk::TColor colour) {
          std::to_string(tk::BlueOf(colour));
 }
 
-const std::vector<ColourIdentifier>& ColourIdentifiers() {
-  using tk::SystemColor;
-  static const std::vector<ColourIdentifier> table = {
-      {"clBlack", 0x000000},
-      {"clMaroon", 0x000080},
-      {"clGreen", 0x008000},
-      {"clOlive", 0x008080},
-      {"clNavy", 0x800000},
-      {"clPurple", 0x800080},
-      {"clTeal", 0x808000},
-      {"clGray", 0x808080},
-      {"clSilver", 0xC0C0C0},
-      {"clRed", 0x0000FF},
-      {"clLime", 0x00FF00},
-      {"clYellow", 0x00FFFF},
-      {"clBlue", 0xFF0000},
-      {"clFuchsia", 0xFF00FF},
-      {"clAqua", 0xFFFF00},
-      {"clWhite", 0xFFFFFF},
-      {"clMoneyGreen", 0xC0DCC0},
-      {"clSkyBlue", 0xF0CAA6},
-      {"clCream", 0xF0FBFF},
-      {"clMedGray", 0xA4A0A0},
-      {"clActiveBorder", SystemColor(10)},
-      {"clActiveCaption", SystemColor(2)},
-      {"clAppWorkSpace", SystemColor(12)},
-      {"clBackground", SystemColor(1)},
-      {"clBtnFace", SystemColor(15)},
-      {"clBtnHighlight", SystemColor(20)},
-      {"clBtnShadow", SystemColor(16)},
-      {"clBtnText", SystemColor(18)},
-      {"clCaptionText", SystemColor(9)},
-      {"clDefault", tk::clDefault},
-      {"clGradientActiveCaption", SystemColor(27)},
-      {"clGradientInactiveCaption", SystemColor(28)},
-      {"clGrayText", SystemColor(17)},
-      {"clHighlight", SystemColor(13)},
-      {"clHighlightText", SystemColor(14)},
-      {"clHotLight", SystemColor(26)},
-      {"clInactiveBorder", SystemColor(11)},
-      {"clInactiveCaption", SystemColor(3)},
-      {"clInactiveCaptionText", SystemColor(19)},
-      {"clInfoBk", SystemColor(24)},
-      {"clInfoText", SystemColor(23)},
-      {"clMenu", SystemColor(4)},
-      {"clMenuBar", SystemColor(30)},
-      {"clMenuHighlight", SystemColor(29)},
-      {"clMenuText", SystemColor(7)},
-      {"clNone", tk::clNone},
-      {"clScrollBar", SystemColor(0)},
-      {"cl3DDkShadow", SystemColor(21)},
-      {"cl3DLight", SystemColor(22)},
-      {"clWindow", SystemColor(5)},
-      {"clWindowFrame", SystemColor(6)},
-      {"clWindowText", SystemColor(8)},
-  };
-  return table;
-}
-
 std::optional<tk::TColor> ParseColourValue(std::string_view text) {
-  for (const ColourIdentifier& entry : ColourIdentifiers())
-    if (SameTextAscii(text, entry.name)) return entry.value;
+  if (auto colour = tk::ColorFromName(text)) return colour;
   return ParseIntegerText(text);
 }
 
 std::string FormatColourValue(tk::TColor colour) {
-  for (const ColourIdentifier& entry : ColourIdentifiers())
-    if (entry.value == colour) return entry.name;
+  if (const char* name = tk::ColorName(colour)) return name;
   char buffer[16];
   std::snprintf(buffer, sizeof buffer, "$%.8X", static_cast<unsigned>(colour));
   return buffer;

@@ -31,14 +31,8 @@ std::optional<tk::TColor> ParseColourTriple(std::string_view text);
 // The red, green and blue bytes in decimal joined by commas: 255,128,0.
 std::string FormatColourTriple(tk::TColor colour);
 
-struct ColourIdentifier {
-  const char* name;
-  tk::TColor value;
-};
-// The 52 colour identifiers, in the order in which they are searched.
-const std::vector<ColourIdentifier>& ColourIdentifiers();
-
-// An identifier (ASCII case ignored) or integer text.
+// An identifier of the colour-identifier table (ASCII case ignored) or
+// integer text.
 std::optional<tk::TColor> ParseColourValue(std::string_view text);
 // The first identifier with that value, else "$" and 8 upper-case hex digits.
 std::string FormatColourValue(tk::TColor colour);

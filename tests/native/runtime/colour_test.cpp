@@ -5,10 +5,10 @@
 #include <string>
 
 #include "runtime/core/encodings.h"
+#include "toolkit/core/color_names.h"
 
 namespace {
 
-using runtime::ColourIdentifiers;
 using runtime::FormatColourTriple;
 using runtime::FormatColourValue;
 using runtime::ParseColourTriple;
@@ -60,7 +60,7 @@ TEST(FormatColourTriple, WritesDecimalComponentsWithoutBlanks) {
 }
 
 TEST(ColourIdentifiers, FiftyTwoUniqueNamesInSearchOrder) {
-  const auto& table = ColourIdentifiers();
+  const auto table = tk::ColorIdentifiers();
   ASSERT_EQ(table.size(), 52u);
   const char* order[] = {
       "clBlack", "clMaroon", "clGreen", "clOlive", "clNavy", "clPurple", "clTeal", "clGray",
