@@ -88,6 +88,15 @@ void Wait(CommandContext&, const Line& line) {
 
 void Pump(CommandContext&, const Line&) { PumpPending(); }
 
+// Another compiler's host may leave the x87 unit in 53-bit precision when it
+// calls the plug-in; `fpu 53` plays such a host for the rest of the run.
+void Fpu(CommandContext&, const Line& line) {
+  unsigned short cw = 0;
+  asm volatile("fnstcw %0" : "=m"(cw));
+  cw = static_cast<unsigned short>((cw & ~0x0300) | (TextArg(line, 1) == "53" ? 0x0200 : 0x0300));
+  asm volatile("fldcw %0" : : "m"(cw));
+}
+
 void Echo(CommandContext& c, const Line& line) {
   std::string text;
   for (std::size_t i = 1; i < line.tokens.size(); ++i) text += (i > 1 ? " " : "") + line.tokens[i].text;
@@ -106,6 +115,7 @@ void AddGeneralCommands(CommandTable& table) {
       {"wait", Wait},
       {"pump", Pump},
       {"echo", Echo},
+      {"fpu", Fpu},
   });
 }
 

@@ -57,6 +57,7 @@ const std::map<std::string, std::string, std::less<>>& Signatures() {
       {"pump", ""},
       {"screenshot", "s"},
       {"echo", "*"},
+      {"fpu", "53|64"},
       {"repeat", "n"},
       {"bench", "s n"},
   };
