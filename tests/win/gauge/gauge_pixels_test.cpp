@@ -238,7 +238,9 @@ TEST(GaugePixels, TextIsClippedToThePaintRect) {
   for (int y = 0; y < 20; ++y) {
     for (int x = 0; x < 30; ++x) {
       bool frame = x == 0 || y == 0 || x == 29 || y == 19;
-      if (frame) EXPECT_EQ(dib->At(x, y), kBlack) << Where(x, y);
+      if (frame) {
+        EXPECT_EQ(dib->At(x, y), kBlack) << Where(x, y);
+      }
       if (!frame && dib->At(x, y) == RGB(255, 255, 255)) ++white;
     }
   }
