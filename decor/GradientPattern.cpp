@@ -1,5 +1,7 @@
 #include "decor/GradientPattern.h"
 
+#include "toolkit/dib.h"
+
 namespace decor {
 
 bool GradientPattern::SetSize(int width, int height) {
@@ -8,15 +10,8 @@ bool GradientPattern::SetSize(int width, int height) {
   bits_ = nullptr;
   width_ = height_ = 0;
   if (width <= 0 || height <= 0) return false;
-  BITMAPINFO info{};
-  info.bmiHeader.biSize = sizeof info.bmiHeader;
-  info.bmiHeader.biWidth = width;
-  info.bmiHeader.biHeight = -height;  // top-down, like the generators' rows
-  info.bmiHeader.biPlanes = 1;
-  info.bmiHeader.biBitCount = 32;
-  info.bmiHeader.biCompression = BI_RGB;
   void* bits = nullptr;
-  tk::Bitmap bitmap(CreateDIBSection(nullptr, &info, DIB_RGB_COLORS, &bits, nullptr, 0));
+  tk::Bitmap bitmap = tk::CreateTopDownDib(width, height, &bits);  // rows as the generators write them
   if (!bitmap || !bits) return false;
   bitmap_ = std::move(bitmap);
   bits_ = static_cast<Pixel*>(bits);

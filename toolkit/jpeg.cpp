@@ -5,6 +5,8 @@
 
 #include <jpeglib.h>
 
+#include "toolkit/dib.h"
+
 namespace tk {
 
 namespace {
@@ -76,15 +78,8 @@ DecodedBitmap DecodeJpeg(const void* data, std::size_t size) {
   if (!data || size == 0) return out;
   Decompressor jpeg;
   if (!jpeg.Start(data, size)) return out;
-  BITMAPINFO bi{};
-  bi.bmiHeader.biSize = sizeof bi.bmiHeader;
-  bi.bmiHeader.biWidth = jpeg.Width();
-  bi.bmiHeader.biHeight = -jpeg.Height();  // top-down, as libjpeg writes rows
-  bi.bmiHeader.biPlanes = 1;
-  bi.bmiHeader.biBitCount = 32;
-  bi.bmiHeader.biCompression = BI_RGB;
   void* bits = nullptr;
-  Bitmap bitmap(CreateDIBSection(nullptr, &bi, DIB_RGB_COLORS, &bits, nullptr, 0));
+  Bitmap bitmap = CreateTopDownDib(jpeg.Width(), jpeg.Height(), &bits);  // rows as libjpeg writes them
   if (!bitmap || !bits) return out;
   if (!jpeg.ReadRows(static_cast<unsigned char*>(bits), static_cast<std::size_t>(jpeg.Width()) * 4))
     return out;

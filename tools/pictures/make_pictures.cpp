@@ -13,6 +13,7 @@
 #include <jpeglib.h>
 
 #include "gauge/Gauges.h"
+#include "toolkit/dib.h"
 #include "toolkit/font_handle.h"
 #include "toolkit/gdi.h"
 
@@ -23,26 +24,12 @@ using tk::Rgb;
 // A 32-bit top-down drawing surface.
 class Canvas {
  public:
-  Canvas(int width, int height) : width_(width), height_(height), dc_(nullptr) {
-    BITMAPINFO bi{};
-    bi.bmiHeader.biSize = sizeof bi.bmiHeader;
-    bi.bmiHeader.biWidth = width;
-    bi.bmiHeader.biHeight = -height;
-    bi.bmiHeader.biPlanes = 1;
-    bi.bmiHeader.biBitCount = 32;
-    bi.bmiHeader.biCompression = BI_RGB;
-    void* bits = nullptr;
-    bitmap_.Reset(CreateDIBSection(nullptr, &bi, DIB_RGB_COLORS, &bits, nullptr, 0));
-    bits_ = static_cast<std::uint8_t*>(bits);
-    select_ = SelectObject(dc_.get(), bitmap_.get());
-  }
-  ~Canvas() { SelectObject(dc_.get(), select_); }
-  HDC dc() const { return dc_.get(); }
-  int width() const { return width_; }
-  int height() const { return height_; }
+  Canvas(int width, int height) : dib_(width, height) {}
+  HDC dc() const { return dib_.dc(); }
+  int width() const { return dib_.width(); }
+  int height() const { return dib_.height(); }
   const std::uint8_t* Row(int y) const {
-    GdiFlush();
-    return bits_ + static_cast<std::size_t>(y) * width_ * 4;
+    return reinterpret_cast<const std::uint8_t*>(dib_.Bits() + static_cast<std::size_t>(y) * width());
   }
 
   void Fill(RECT r, COLORREF c) {
@@ -61,11 +48,7 @@ class Canvas {
   }
 
  private:
-  int width_, height_;
-  tk::MemoryDC dc_;
-  tk::Bitmap bitmap_;
-  std::uint8_t* bits_ = nullptr;
-  HGDIOBJ select_ = nullptr;
+  tk::DibSection dib_;
 };
 
 bool WriteJpeg(const Canvas& canvas, const std::string& path, int quality) {

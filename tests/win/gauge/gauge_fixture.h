@@ -8,6 +8,7 @@
 
 #include "gauge/Gauges.h"
 #include "toolkit/container.h"
+#include "toolkit/dib.h"
 #include "toolkit/gdi.h"
 
 namespace gauges::test {
@@ -19,44 +20,7 @@ class HostWindow : public tk::Container {
   }
 };
 
-// A top-down 32-bit DIB section selected into a memory DC.
-class Dib {
- public:
-  Dib(int width, int height) : width_(width), height_(height), dc_(nullptr) {
-    BITMAPINFO bi{};
-    bi.bmiHeader.biSize = sizeof bi.bmiHeader;
-    bi.bmiHeader.biWidth = width;
-    bi.bmiHeader.biHeight = -height;
-    bi.bmiHeader.biPlanes = 1;
-    bi.bmiHeader.biBitCount = 32;
-    bi.bmiHeader.biCompression = BI_RGB;
-    void* bits = nullptr;
-    bitmap_.Reset(CreateDIBSection(dc_.get(), &bi, DIB_RGB_COLORS, &bits, nullptr, 0));
-    bits_ = static_cast<std::uint32_t*>(bits);
-    selection_ = std::make_unique<tk::SelectObjectGuard>(dc_.get(), bitmap_.get());
-  }
-  HDC dc() const { return dc_.get(); }
-  int width() const { return width_; }
-  int height() const { return height_; }
-  // The pixel as a COLORREF (red in the low byte).
-  COLORREF At(int x, int y) const {
-    GdiFlush();
-    std::uint32_t v = bits_[y * width_ + x];
-    return RGB((v >> 16) & 0xFF, (v >> 8) & 0xFF, v & 0xFF);
-  }
-  void Fill(COLORREF c) {
-    tk::Brush b(CreateSolidBrush(c));
-    RECT r{0, 0, width_, height_};
-    FillRect(dc_.get(), &r, b.get());
-  }
-
- private:
-  int width_, height_;
-  tk::MemoryDC dc_;
-  tk::Bitmap bitmap_;
-  std::uint32_t* bits_ = nullptr;
-  std::unique_ptr<tk::SelectObjectGuard> selection_;
-};
+using Dib = tk::DibSection;
 
 // A gauge of the given size at (left, top) in its own window.
 struct GaugeOnWindow {

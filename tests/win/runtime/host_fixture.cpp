@@ -4,6 +4,7 @@
 
 #include "runtime/actions.h"
 #include "runtime/core/encodings.h"
+#include "toolkit/dib.h"
 
 namespace runtime_test {
 
@@ -31,26 +32,13 @@ Picture Capture(HWND gaugeWindow, int width, int height, bool wParamZero) {
   Picture picture;
   picture.width = width;
   picture.height = height;
-  BITMAPINFO info{};
-  info.bmiHeader.biSize = sizeof info.bmiHeader;
-  info.bmiHeader.biWidth = width;
-  info.bmiHeader.biHeight = -height;
-  info.bmiHeader.biPlanes = 1;
-  info.bmiHeader.biBitCount = 32;
-  void* bits = nullptr;
-  HDC dc = CreateCompatibleDC(nullptr);
-  HBITMAP dib = CreateDIBSection(dc, &info, DIB_RGB_COLORS, &bits, nullptr, 0);
-  HGDIOBJ old = SelectObject(dc, dib);
-  auto* p = static_cast<std::uint32_t*>(bits);
-  std::fill(p, p + width * height, kMagenta);
-  LRESULT reply = SendMessageW(gaugeWindow, WM_USER + 250, wParamZero ? 0 : reinterpret_cast<WPARAM>(dc), 5);
+  tk::DibSection dib(width, height);
+  std::fill(dib.Bits(), dib.Bits() + width * height, kMagenta);
+  LRESULT reply =
+      SendMessageW(gaugeWindow, WM_USER + 250, wParamZero ? 0 : reinterpret_cast<WPARAM>(dib.dc()), 5);
   EXPECT_EQ(reply, 0);
-  GdiFlush();
-  picture.pixels.assign(p, p + width * height);
+  picture.pixels.assign(dib.Bits(), dib.Bits() + width * height);
   for (auto& px : picture.pixels) px &= 0xFFFFFF;
-  SelectObject(dc, old);
-  DeleteObject(dib);
-  DeleteDC(dc);
   return picture;
 }
 
