@@ -6,27 +6,10 @@
 #include <cstdio>
 
 #include "decor/Gradient.h"
+#include "tests/support/bench_timing.h"
 #include "toolkit/gdi.h"
 
 namespace {
-
-double Seconds() {
-  static LARGE_INTEGER frequency = [] {
-    LARGE_INTEGER f;
-    QueryPerformanceFrequency(&f);
-    return f;
-  }();
-  LARGE_INTEGER now;
-  QueryPerformanceCounter(&now);
-  return static_cast<double>(now.QuadPart) / static_cast<double>(frequency.QuadPart);
-}
-
-template <typename F>
-double MicrosecondsPer(int count, F&& f) {
-  const double start = Seconds();
-  for (int i = 0; i < count; ++i) f(i);
-  return (Seconds() - start) * 1e6 / count;
-}
 
 const char* const kStyleNames[] = {
     "gsCustom",     "gsRadialC",    "gsRadialT",    "gsRadialB",    "gsRadialL",
@@ -45,7 +28,7 @@ int main() {
   const int rebuilds = 40;
   for (int s = gsCustom; s < kGradientStyleCount; ++s) {
     gradient.SetStyle(static_cast<TGradientStyle>(s));
-    const double us = MicrosecondsPer(rebuilds, [&](int) { gradient.RebuildPattern(); });
+    const double us = bench::MicrosecondsPer(rebuilds, [&](int) { gradient.RebuildPattern(); });
     std::printf("  %-13s %4d x %-4d %9.1f\n", kStyleNames[s], gradient.Pattern().Width(),
                 gradient.Pattern().Height(), us);
   }
@@ -56,7 +39,7 @@ int main() {
   tk::SelectObjectGuard select(target.get(), surface.get());
 
   gradient.SetStyle(gsRadialC);
-  const double rebuild = MicrosecondsPer(rebuilds, [&](int) { gradient.RebuildPattern(); });
+  const double rebuild = bench::MicrosecondsPer(rebuilds, [&](int) { gradient.RebuildPattern(); });
   std::printf("\nPaint of gsRadialC (microseconds per paint; rebuild %.1f)\n", rebuild);
   const struct {
     TShapeType shape;
@@ -74,7 +57,7 @@ int main() {
     for (const auto& size : sizes) {
       gradient.SetBounds(0, 0, size.width, size.height);
       const unsigned before = gradient.RebuildCount();
-      const double us = MicrosecondsPer(paints, [&](int) { gradient.Paint(target.get()); });
+      const double us = bench::MicrosecondsPer(paints, [&](int) { gradient.Paint(target.get()); });
       std::printf("  %-22s %4d x %-4d %8.1f   rebuild/paint %6.1f   rebuilds during paints %u\n",
                   sh.name, size.width, size.height, us, rebuild / us,
                   gradient.RebuildCount() - before);

@@ -4,6 +4,7 @@
 #include <cstdio>
 
 #include "gauge/Gauges.h"
+#include "tests/support/bench_timing.h"
 #include "toolkit/container.h"
 #include "toolkit/gdi.h"
 
@@ -13,24 +14,6 @@ class BenchWindow : public tk::Container {
  public:
   BenchWindow(int width, int height) { CreateHandle(0, WS_POPUP, nullptr, 0, 0, width, height); }
 };
-
-double Seconds() {
-  static LARGE_INTEGER frequency = [] {
-    LARGE_INTEGER f;
-    QueryPerformanceFrequency(&f);
-    return f;
-  }();
-  LARGE_INTEGER now;
-  QueryPerformanceCounter(&now);
-  return static_cast<double>(now.QuadPart) / static_cast<double>(frequency.QuadPart);
-}
-
-template <typename F>
-double MicrosecondsPer(int count, F&& f) {
-  const double start = Seconds();
-  for (int i = 0; i < count; ++i) f(i);
-  return (Seconds() - start) * 1e6 / count;
-}
 
 }  // namespace
 
@@ -56,9 +39,9 @@ int main() {
   for (const auto& k : kinds) {
     gauge.SetKind(k.kind);
     gauge.SetShowText(true);
-    const double withText = MicrosecondsPer(paints, [&](int) { gauge.Paint(target.get()); });
+    const double withText = bench::MicrosecondsPer(paints, [&](int) { gauge.Paint(target.get()); });
     gauge.SetShowText(false);
-    const double without = MicrosecondsPer(paints, [&](int) { gauge.Paint(target.get()); });
+    const double without = bench::MicrosecondsPer(paints, [&](int) { gauge.Paint(target.get()); });
     std::printf("  %-16s %8.1f us per paint with text, %8.1f us without\n", k.name, withText, without);
   }
 
@@ -68,11 +51,11 @@ int main() {
   gauge.SetProgress(0);
   const unsigned before = gauge.PaintCount();
   const int changing = 200;
-  const double changed = MicrosecondsPer(changing, [&](int i) {
+  const double changed = bench::MicrosecondsPer(changing, [&](int i) {
     gauge.SetProgress((i % 2 == 0) ? 500000 : 0);  // 50 % and back: repaints at once on the window
   });
   const int quiet = 1000000;
-  const double unchanged = MicrosecondsPer(quiet, [&](int i) {
+  const double unchanged = bench::MicrosecondsPer(quiet, [&](int i) {
     gauge.SetProgress(i % 9000);  // stays below 1 %: stored, no repaint
   });
   std::printf("Progress write that changes Percent (repaint at once): %8.2f us\n", changed);

@@ -14,26 +14,14 @@
 #include <vector>
 
 #include "runtime/harness/plugin_driver.h"
+#include "tests/support/bench_timing.h"
 
 namespace {
 
-double Now() {
-  static LARGE_INTEGER frequency = [] {
-    LARGE_INTEGER f;
-    QueryPerformanceFrequency(&f);
-    return f;
-  }();
-  LARGE_INTEGER t;
-  QueryPerformanceCounter(&t);
-  return static_cast<double>(t.QuadPart) / static_cast<double>(frequency.QuadPart);
-}
-
+// Warmed up first by a tenth as many calls, untimed.
 template <typename Step>
 double MicrosecondsPerCall(long iterations, Step step) {
-  for (long i = 0; i < iterations / 10 + 1; ++i) step(i);  // warm up
-  double start = Now();
-  for (long i = 0; i < iterations; ++i) step(i);
-  return (Now() - start) * 1e6 / static_cast<double>(iterations);
+  return bench::MicrosecondsPer(iterations, step, iterations / 10 + 1);
 }
 
 }  // namespace
