@@ -1,21 +1,12 @@
 #include "plugin/core/loc_rules.h"
 
 #include "plugin/core/author.h"
+#include "toolkit/core/ascii.h"
 
 namespace nb::loc {
 namespace {
 
 constexpr char kEndOfFile = 26;  // Ctrl-Z: text-file reading ends here
-
-char FoldAsciiLetter(char c) { return (c >= 'a' && c <= 'z') ? static_cast<char>(c - 'a' + 'A') : c; }
-
-bool EqualIgnoringAsciiCase(std::string_view a, std::string_view b) {
-  if (a.size() != b.size()) return false;
-  for (std::size_t i = 0; i < a.size(); ++i) {
-    if (FoldAsciiLetter(a[i]) != FoldAsciiLetter(b[i])) return false;
-  }
-  return true;
-}
 
 std::string_view BeforeEndOfFile(std::string_view content) {
   return content.substr(0, content.find(kEndOfFile));
@@ -75,14 +66,14 @@ bool HeaderValid(std::string_view content) {
   const auto& header = HeaderLines();
   if (lines.size() < header.size()) return false;
   for (std::size_t i = 0; i < header.size(); ++i) {
-    if (!EqualIgnoringAsciiCase(lines[i], header[i])) return false;
+    if (!tk::SameTextAscii(lines[i], header[i])) return false;
   }
   return true;
 }
 
 bool LineMatchesKey(std::string_view line, std::string_view key) {
   if (line.size() < kKeyLength) return false;
-  return EqualIgnoringAsciiCase(line.substr(0, kKeyLength), key);
+  return tk::SameTextAscii(line.substr(0, kKeyLength), key);
 }
 
 bool KeyExistsIn(std::string_view content, std::string_view key) {

@@ -13,8 +13,6 @@ bool IsBlank(char c) {
   return u >= 1 && u <= 32;
 }
 
-char AsciiUpper(char c) { return (c >= 'a' && c <= 'z') ? static_cast<char>(c - 'a' + 'A') : c; }
-
 int HexDigit(char c) {
   if (c >= '0' && c <= '9') return c - '0';
   if (c >= 'a' && c <= 'f') return c - 'a' + 10;
@@ -127,13 +125,6 @@ std::string FormatColourValue(tk::TColor colour) {
   char buffer[16];
   std::snprintf(buffer, sizeof buffer, "$%.8X", static_cast<unsigned>(colour));
   return buffer;
-}
-
-bool SameTextAscii(std::string_view a, std::string_view b) {
-  if (a.size() != b.size()) return false;
-  for (std::size_t i = 0; i < a.size(); ++i)
-    if (AsciiUpper(a[i]) != AsciiUpper(b[i])) return false;
-  return true;
 }
 
 }  // namespace runtime

@@ -8,6 +8,7 @@
 #include <string_view>
 #include <vector>
 
+#include "toolkit/core/ascii.h"
 #include "toolkit/core/color.h"
 
 namespace runtime {
@@ -37,8 +38,7 @@ std::optional<tk::TColor> ParseColourValue(std::string_view text);
 // The first identifier with that value, else "$" and 8 upper-case hex digits.
 std::string FormatColourValue(tk::TColor colour);
 
-// Equal ignoring the case of the ASCII letters only; every other byte must
-// match exactly, whatever the locale.
-bool SameTextAscii(std::string_view a, std::string_view b);
+// Equal ignoring the case of the ASCII letters only.
+using tk::SameTextAscii;
 
 }  // namespace runtime

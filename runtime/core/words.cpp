@@ -21,12 +21,6 @@ constexpr KindEntry kKinds[] = {
     {"VerticalBar", GaugeKind::VerticalBar},
 };
 
-std::string AsciiLower(std::string text) {
-  for (char& c : text)
-    if (c >= 'A' && c <= 'Z') c = static_cast<char>(c - 'A' + 'a');
-  return text;
-}
-
 }  // namespace
 
 std::optional<GaugeKind> ParseKindName(std::string_view text) {
@@ -59,8 +53,8 @@ FlagPairReading ReadFlagPair(std::string_view text) {
 FlagPairTicks ReadFlagPairForEditor(std::string_view text) {
   FlagPairTicks ticks;
   std::vector<std::string> items = SplitDelimited(text, '|');
-  if (items.size() >= 1) ticks.hideText = AsciiLower(items[0]) == "true";
-  if (items.size() >= 2) ticks.hideGauge = AsciiLower(items[1]) == "true";
+  if (items.size() >= 1) ticks.hideText = SameTextAscii(items[0], "true");
+  if (items.size() >= 2) ticks.hideGauge = SameTextAscii(items[1], "true");
   return ticks;
 }
 

@@ -2,6 +2,8 @@
 
 #include <array>
 
+#include "toolkit/core/ascii.h"
+
 namespace tk {
 
 namespace {
@@ -63,22 +65,13 @@ constexpr std::array<ColorIdentifier, 52> kColors = {{
     {"clWindowText", SystemColor(8)},
 }};
 
-char LowerAscii(char c) { return (c >= 'A' && c <= 'Z') ? static_cast<char>(c - 'A' + 'a') : c; }
-
-bool EqualIgnoringAsciiCase(std::string_view a, std::string_view b) {
-  if (a.size() != b.size()) return false;
-  for (std::size_t i = 0; i < a.size(); ++i)
-    if (LowerAscii(a[i]) != LowerAscii(b[i])) return false;
-  return true;
-}
-
 }  // namespace
 
 std::span<const ColorIdentifier> ColorIdentifiers() { return kColors; }
 
 std::optional<TColor> ColorFromName(std::string_view name) {
   for (const ColorIdentifier& c : kColors)
-    if (EqualIgnoringAsciiCase(c.name, name)) return c.value;
+    if (SameTextAscii(c.name, name)) return c.value;
   return std::nullopt;
 }
 

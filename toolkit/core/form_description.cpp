@@ -2,6 +2,7 @@
 
 #include <set>
 
+#include "toolkit/core/ascii.h"
 #include "toolkit/core/color_names.h"
 
 namespace tk::form {
@@ -180,17 +181,6 @@ void Require(const Value& v, Value::Kind kind) {
                                        KindName(v.kind));
 }
 
-bool SameIgnoringAsciiCase(std::string_view a, std::string_view b) {
-  if (a.size() != b.size()) return false;
-  for (std::size_t i = 0; i < a.size(); ++i) {
-    char x = a[i], y = b[i];
-    if (x >= 'A' && x <= 'Z') x = static_cast<char>(x - 'A' + 'a');
-    if (y >= 'A' && y <= 'Z') y = static_cast<char>(y - 'A' + 'a');
-    if (x != y) return false;
-  }
-  return true;
-}
-
 }  // namespace
 
 DescriptionError::DescriptionError(int line, const std::string& message)
@@ -215,8 +205,8 @@ const std::string& Value::AsIdentifier() const {
 
 bool Value::AsBool() const {
   Require(*this, Kind::Identifier);
-  if (SameIgnoringAsciiCase(text, "True")) return true;
-  if (SameIgnoringAsciiCase(text, "False")) return false;
+  if (SameTextAscii(text, "True")) return true;
+  if (SameTextAscii(text, "False")) return false;
   throw DescriptionError(line, "expected True or False, found " + text);
 }
 
