@@ -17,31 +17,31 @@ TGauge::TGauge(tk::Container* parent) : tk::Control(nullptr) {
 void TGauge::SetKind(TGaugeKind value) {
   if (value == kind_) return;
   kind_ = value;
-  Repaint();
+  Changed();
 }
 
 void TGauge::SetShowText(bool value) {
   if (value == showText_) return;
   showText_ = value;
-  Repaint();
+  Changed();
 }
 
 void TGauge::SetBorderStyle(TBorderStyle value) {
   if (value == borderStyle_) return;
   borderStyle_ = value;
-  Repaint();
+  Changed();
 }
 
 void TGauge::SetForeColor(tk::TColor value) {
   if (value == foreColor_) return;
   foreColor_ = value;
-  Repaint();
+  Changed();
 }
 
 void TGauge::SetBackColor(tk::TColor value) {
   if (value == backColor_) return;
   backColor_ = value;
-  Repaint();
+  Changed();
 }
 
 void TGauge::SetMinValue(std::int32_t value) {
@@ -49,7 +49,7 @@ void TGauge::SetMinValue(std::int32_t value) {
   if (value > maxValue_ && !loading_) throw tk::EInvalidOperation(core::MinValueRangeMessage(maxValue_));
   minValue_ = value;
   if (progress_ < value) progress_ = value;
-  Repaint();
+  Changed();
 }
 
 void TGauge::SetMaxValue(std::int32_t value) {
@@ -57,7 +57,7 @@ void TGauge::SetMaxValue(std::int32_t value) {
   if (value < minValue_ && !loading_) throw tk::EInvalidOperation(core::MaxValueRangeMessage(minValue_));
   maxValue_ = value;
   if (progress_ > value) progress_ = value;
-  Repaint();
+  Changed();
 }
 
 void TGauge::SetProgress(std::int32_t value) {
@@ -70,7 +70,16 @@ void TGauge::SetProgress(std::int32_t value) {
   if (clamped == progress_) return;
   const int before = Percent();
   progress_ = clamped;
-  if (Percent() != before) Repaint();
+  if (Percent() != before) Changed();
+}
+
+void TGauge::Changed() {
+  if (!loading_) Repaint();
+}
+
+void TGauge::EndLoading() {
+  loading_ = false;
+  Invalidate();
 }
 
 int TGauge::Percent() const { return core::GaugePercent(minValue_, maxValue_, progress_); }

@@ -41,9 +41,11 @@ class TGauge : public tk::Control {
 
   int Percent() const;
 
-  // While loading from a stored description the range checks are skipped.
+  // While loading from a stored description the range checks are skipped
+  // and nothing is painted (the form's window may exist but shows nothing
+  // yet); the end of loading asks for one paint of the stored state.
   void BeginLoading() { loading_ = true; }
-  void EndLoading() { loading_ = false; }
+  void EndLoading();
 
   // Number of paints so far (for tests and benchmarks of the repaint rules).
   unsigned PaintCount() const { return paintCount_; }
@@ -51,6 +53,9 @@ class TGauge : public tk::Control {
   void Paint(HDC dc) override;
 
  private:
+  // A stored value changed: repaint at once, unless loading.
+  void Changed();
+
   std::int32_t minValue_ = 0;
   std::int32_t maxValue_ = 100;
   std::int32_t progress_ = 0;

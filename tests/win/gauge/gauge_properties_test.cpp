@@ -117,6 +117,29 @@ TEST(GaugeRepaint, UnchangedWritesNeverRepaint) {
   }
 }
 
+// A form's window exists before its stored components are read; they paint
+// once, when the window next paints after loading.
+TEST(GaugeRepaint, LoadingPaintsNothingAndTheNextWindowPaintShowsTheResult) {
+  GaugeOnWindow w(100, 20);
+  ShowWindow(w.host.Handle(), SW_SHOWNA);
+  UpdateWindow(w.host.Handle());
+  const unsigned base = w.gauge.PaintCount();
+  w.gauge.BeginLoading();
+  w.gauge.SetKind(gkVerticalBar);
+  w.gauge.SetBorderStyle(bsNone);
+  w.gauge.SetMaxValue(500);
+  w.gauge.SetProgress(250);
+  w.gauge.SetForeColor(tk::clRed);
+  EXPECT_EQ(w.gauge.PaintCount() - base, 0u) << "while loading";
+  w.gauge.EndLoading();
+  UpdateWindow(w.host.Handle());
+  EXPECT_EQ(w.gauge.PaintCount() - base, 1u) << "once, after loading";
+  EXPECT_EQ(w.gauge.Percent(), 50);
+  w.gauge.SetProgress(500);
+  EXPECT_EQ(w.gauge.PaintCount() - base, 2u) << "writes repaint at once again";
+  ShowWindow(w.host.Handle(), SW_HIDE);
+}
+
 TEST(GaugeRepaint, NothingIsDrawnWhileHiddenOrWithoutAWindow) {
   GaugeOnWindow w(100, 20);
   w.gauge.SetVisible(false);
