@@ -10,6 +10,7 @@
 #include "toolkit/container.h"
 #include "toolkit/dib.h"
 #include "toolkit/gdi.h"
+#include "tests/support/print_client.h"
 
 namespace gauges::test {
 
@@ -30,13 +31,7 @@ struct GaugeOnWindow {
     ValidateRect(host.Handle(), nullptr);
   }
   // The window's client area as WM_PRINTCLIENT draws it.
-  std::unique_ptr<Dib> Print() {
-    RECT client{};
-    GetClientRect(host.Handle(), &client);
-    auto dib = std::make_unique<Dib>(client.right, client.bottom);
-    SendMessageW(host.Handle(), WM_PRINTCLIENT, reinterpret_cast<WPARAM>(dib->dc()), PRF_CLIENT);
-    return dib;
-  }
+  std::unique_ptr<Dib> Print() { return tarvex::test::PrintClient(host.Handle()); }
   HostWindow host;
   TGauge gauge;
 };

@@ -11,6 +11,7 @@
 #include "toolkit/container.h"
 #include "toolkit/dib.h"
 #include "toolkit/gdi.h"
+#include "tests/support/print_client.h"
 
 namespace decor::test {
 
@@ -36,13 +37,7 @@ struct GradientOnWindow {
     ValidateRect(host.Handle(), nullptr);
   }
   // The window's client area as WM_PRINTCLIENT draws it.
-  std::unique_ptr<Dib> Print() {
-    RECT client{};
-    GetClientRect(host.Handle(), &client);
-    auto dib = std::make_unique<Dib>(client.right, client.bottom);
-    SendMessageW(host.Handle(), WM_PRINTCLIENT, reinterpret_cast<WPARAM>(dib->dc()), PRF_CLIENT);
-    return dib;
-  }
+  std::unique_ptr<Dib> Print() { return tarvex::test::PrintClient(host.Handle()); }
   HostWindow host;
   TGradient gradient;
 };
