@@ -238,18 +238,12 @@ LRESULT TForm::HandleMessage(UINT message, WPARAM wParam, LPARAM lParam) {
     case DM_GETDEFID: return OnGetDefId();
     case WM_COMMAND:
       if (lParam == 0) wParam = MapDialogCommand(wParam);
-      [[fallthrough]];
-    case WM_NOTIFY:
-    case WM_HSCROLL:
-    case WM_VSCROLL:
-    case WM_CTLCOLORSTATIC:
-    case WM_CTLCOLOREDIT:
-    case WM_CTLCOLORBTN:
-    case WM_CTLCOLORLISTBOX:
-      if (auto result = ReflectToControl(Handle(), message, wParam, lParam)) return *result;
-      return Container::HandleMessage(message, wParam, lParam);
-    default: return Container::HandleMessage(message, wParam, lParam);
+      break;
+    default: break;
   }
+  // Notifications of child controls go back to the control that sent them.
+  if (auto result = ReflectToControl(Handle(), message, wParam, lParam)) return *result;
+  return Container::HandleMessage(message, wParam, lParam);
 }
 
 }  // namespace tk

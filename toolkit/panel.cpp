@@ -22,19 +22,9 @@ void PanelSurface::Create(HWND parent, int id) {
 }
 
 LRESULT PanelSurface::HandleMessage(UINT message, WPARAM wParam, LPARAM lParam) {
-  switch (message) {
-    case WM_COMMAND:
-    case WM_NOTIFY:
-    case WM_HSCROLL:
-    case WM_VSCROLL:
-    case WM_CTLCOLORSTATIC:
-    case WM_CTLCOLOREDIT:
-    case WM_CTLCOLORBTN:
-    case WM_CTLCOLORLISTBOX:
-      if (auto result = ReflectToControl(Handle(), message, wParam, lParam)) return *result;
-      return Container::HandleMessage(message, wParam, lParam);
-    default: return Container::HandleMessage(message, wParam, lParam);
-  }
+  // Notifications of child controls go back to the control that sent them.
+  if (auto result = ReflectToControl(Handle(), message, wParam, lParam)) return *result;
+  return Container::HandleMessage(message, wParam, lParam);
 }
 
 void PanelSurface::PaintBackground(HDC dc, const RECT& client) {
