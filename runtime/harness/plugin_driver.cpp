@@ -1,9 +1,10 @@
 #include "runtime/harness/plugin_driver.h"
 
 #include <psapi.h>
-#include <winternl.h>
 
 #include <cstring>
+
+#include "tests/support/gui_objects.h"
 
 namespace harness {
 
@@ -18,33 +19,6 @@ nb::HostSlot NewBlock(const std::string& text) {
   auto* block = static_cast<char*>(GlobalAlloc(GMEM_FIXED, text.size() + 1));
   std::memcpy(block, text.c_str(), text.size() + 1);
   return block;
-}
-
-// Wine gives no GetGuiResources; there the shared GDI handle table (24-byte
-// entries, the object type in byte 14) is counted instead.
-long WineGdiObjectCount() {
-  auto* peb = reinterpret_cast<const unsigned char*>(NtCurrentTeb()->ProcessEnvironmentBlock);
-  const unsigned char* table = *reinterpret_cast<const unsigned char* const*>(peb + 0x94);
-  if (!table) return -1;
-  MEMORY_BASIC_INFORMATION info{};
-  if (!VirtualQuery(table, &info, sizeof info)) return -1;
-  std::size_t bytes = static_cast<std::size_t>(static_cast<const unsigned char*>(info.BaseAddress) +
-                                               info.RegionSize - table);
-  long count = 0;
-  for (std::size_t at = 0; at + 24 <= bytes; at += 24)
-    if (table[at + 14] != 0) ++count;
-  return count;
-}
-
-BOOL CALLBACK CountChild(HWND, LPARAM counter) {
-  ++*reinterpret_cast<long*>(counter);
-  return TRUE;
-}
-
-BOOL CALLBACK CountWindow(HWND hwnd, LPARAM counter) {
-  ++*reinterpret_cast<long*>(counter);
-  EnumChildWindows(hwnd, CountChild, counter);
-  return TRUE;
 }
 
 // GetProcAddress answers a generic function pointer; the exports' own types
@@ -111,12 +85,9 @@ void Pump() {
 
 Resources Measure() {
   Resources r;
-  r.gdi = static_cast<long>(GetGuiResources(GetCurrentProcess(), GR_GDIOBJECTS));
-  if (r.gdi == 0) r.gdi = WineGdiObjectCount();
-  long windows = 0;
-  EnumThreadWindows(GetCurrentThreadId(), CountWindow, reinterpret_cast<LPARAM>(&windows));
-  long user = static_cast<long>(GetGuiResources(GetCurrentProcess(), GR_USEROBJECTS));
-  r.user = user ? user : windows;
+  const tarvex::test::GuiObjects objects = tarvex::test::CountGuiObjects();
+  r.gdi = objects.gdi;
+  r.user = objects.user;
   PROCESS_MEMORY_COUNTERS counters{};
   counters.cb = sizeof counters;
   if (GetProcessMemoryInfo(GetCurrentProcess(), &counters, sizeof counters))

@@ -3,6 +3,7 @@
 
 #include <gtest/gtest.h>
 
+#include "tests/support/gui_objects.h"
 #include "tests/win/gauge/gauge_fixture.h"
 
 namespace gauges::test {
@@ -18,20 +19,7 @@ DcObjects Current(HDC dc) {
                    GetCurrentObject(dc, OBJ_FONT), GetCurrentObject(dc, OBJ_BITMAP)};
 }
 
-// GDI objects in use by the process. Where GetGuiResources does not count
-// them (Wine answers 0), count the free handle slots instead, by creating
-// brushes until the table is full: fewer free slots means more in use.
-long GdiCount() {
-  if (DWORD n = GetGuiResources(GetCurrentProcess(), GR_GDIOBJECTS)) return static_cast<long>(n);
-  std::vector<HBRUSH> filler;
-  while (filler.size() < 200000) {
-    HBRUSH b = CreateSolidBrush(RGB(1, 2, 3));
-    if (!b) break;
-    filler.push_back(b);
-  }
-  for (HBRUSH b : filler) DeleteObject(b);
-  return -static_cast<long>(filler.size());
-}
+long GdiCount() { return tarvex::test::CountGuiObjects().gdi; }
 
 TEST(GaugeResources, PaintLeavesTheDcAsItFoundItAndFreesEveryObject) {
   struct Case {

@@ -2,6 +2,7 @@
 
 #include <gtest/gtest.h>
 
+#include "tests/support/gui_objects.h"
 #include "tests/win/gradient/gradient_fixture.h"
 
 namespace decor::test {
@@ -26,7 +27,7 @@ DcState Current(HDC dc) {
   return s;
 }
 
-DWORD GdiCount() { return GetGuiResources(GetCurrentProcess(), GR_GDIOBJECTS); }
+long GdiCount() { return tarvex::test::CountGuiObjects().gdi; }
 
 // Every shape with and without a border leaves the DC as it found it (clip
 // included) and frees every object it made.
@@ -43,7 +44,7 @@ TEST(GradientResources, PaintRestoresTheDcAndFreesEveryObject) {
       g.SetBorderWidth(border);
       g.Paint(target.dc());  // first paint: lets the system set up its caches
       const DcState before = Current(target.dc());
-      const DWORD gdiBefore = GdiCount();
+      const long gdiBefore = GdiCount();
       for (int i = 0; i < 3; ++i) g.Paint(target.dc());
       const std::string name = "shape " + std::to_string(shape) + " border " + std::to_string(border);
       EXPECT_EQ(Current(target.dc()), before) << name;
@@ -54,7 +55,7 @@ TEST(GradientResources, PaintRestoresTheDcAndFreesEveryObject) {
 TEST(GradientResources, RebuildsReuseOrReplaceThePatternWithoutLeaking) {
   TGradient g;
   g.SetStyle(gsLinearH);
-  const DWORD gdiBefore = GdiCount();
+  const long gdiBefore = GdiCount();
   for (int s = gsCustom; s < kGradientStyleCount; ++s) g.SetStyle(static_cast<TGradientStyle>(s));
   g.SetStyle(gsLinearH);
   EXPECT_EQ(GdiCount(), gdiBefore);
