@@ -5,13 +5,13 @@
 #include <cstdlib>
 #include <string_view>
 
-#include "runtime/core/encodings.h"
+#include "plugin/core/encodings.h"
 
 extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size) {
   std::string_view text(reinterpret_cast<const char*>(data), size);
-  auto colour = runtime::ParseColourTriple(text);
+  auto colour = nb::ParseColourTriple(text);
   if (!colour) return 0;
   if (static_cast<std::uint32_t>(*colour) > 0xFFFFFFu) std::abort();
-  if (runtime::ParseColourTriple(runtime::FormatColourTriple(*colour)) != colour) std::abort();
+  if (nb::ParseColourTriple(nb::FormatColourTriple(*colour)) != colour) std::abort();
   return 0;
 }

@@ -6,19 +6,19 @@
 #include <cstring>
 #include <string_view>
 
-#include "runtime/core/encodings.h"
+#include "plugin/core/encodings.h"
 
 extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size) {
   std::string_view text(reinterpret_cast<const char*>(data), size);
-  auto colour = runtime::ParseColourValue(text);
-  if (colour && runtime::ParseColourValue(runtime::FormatColourValue(*colour)) != colour)
+  auto colour = nb::ParseColourValue(text);
+  if (colour && nb::ParseColourValue(nb::FormatColourValue(*colour)) != colour)
     std::abort();
   // Every 32-bit value, read from the input's first bytes, survives a round trip.
   if (size >= 4) {
     std::uint32_t bits;
     std::memcpy(&bits, data, 4);
     auto value = static_cast<tk::TColor>(bits);
-    if (runtime::ParseColourValue(runtime::FormatColourValue(value)) != value) std::abort();
+    if (nb::ParseColourValue(nb::FormatColourValue(value)) != value) std::abort();
   }
   return 0;
 }

@@ -6,32 +6,32 @@
 #include <cstdlib>
 #include <string_view>
 
-#include "runtime/core/font_spec.h"
+#include "plugin/core/font_spec.h"
 
 extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size) {
   std::string_view text(reinterpret_cast<const char*>(data), size);
   tk::FontRecord before;
   before.style = tk::fsUnderline;
   tk::FontRecord font = before;
-  auto result = runtime::ApplyFontSpec(text, font, 96);
+  auto result = nb::ApplyFontSpec(text, font, 96);
   if ((font.style & before.style) != before.style) std::abort();
   // Every space goes before the face name is taken from the font spec.
-  if (result != runtime::FontSpecResult::TooFewFields && font.name.find(' ') != std::string::npos)
+  if (result != nb::FontSpecResult::TooFewFields && font.name.find(' ') != std::string::npos)
     std::abort();
   switch (result) {
-    case runtime::FontSpecResult::TooFewFields:
+    case nb::FontSpecResult::TooFewFields:
       if (!(font == before)) std::abort();
       break;
-    case runtime::FontSpecResult::BadColour:
+    case nb::FontSpecResult::BadColour:
       if (font.color != before.color || font.height != before.height) std::abort();
       break;
-    case runtime::FontSpecResult::BadSize:
+    case nb::FontSpecResult::BadSize:
       if (font.height != before.height || font.style != before.style) std::abort();
       break;
-    case runtime::FontSpecResult::BadCharset:
+    case nb::FontSpecResult::BadCharset:
       if (font.charset != before.charset) std::abort();
       break;
-    case runtime::FontSpecResult::Applied: {
+    case nb::FontSpecResult::Applied: {
       // Face names that need quoting or hold "|" are not written by the
       // font dialog; the round trip holds for every other read font.
       if (font.name.empty() || font.name.find_first_of("|\"") != std::string::npos) break;
@@ -42,9 +42,9 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
       tk::FontRecord written = font;
       written.SetSize(points, 96);
       std::string spec =
-          runtime::FormatFontSpec(font.name, font.color, points, font.style, font.charset);
+          nb::FormatFontSpec(font.name, font.color, points, font.style, font.charset);
       tk::FontRecord read = before;
-      if (runtime::ApplyFontSpec(spec, read, 96) != runtime::FontSpecResult::Applied) std::abort();
+      if (nb::ApplyFontSpec(spec, read, 96) != nb::FontSpecResult::Applied) std::abort();
       if (!(read == written)) std::abort();
       break;
     }

@@ -7,15 +7,15 @@
 #include <string>
 #include <string_view>
 
-#include "runtime/core/encodings.h"
+#include "plugin/core/encodings.h"
 
 extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size) {
   std::string_view text(reinterpret_cast<const char*>(data), size);
-  auto value = runtime::ParseIntegerText(text);
+  auto value = nb::ParseIntegerText(text);
   if (!value) return 0;
-  if (runtime::ParseIntegerText(std::to_string(*value)) != value) std::abort();
+  if (nb::ParseIntegerText(std::to_string(*value)) != value) std::abort();
   char hex[16];
   std::snprintf(hex, sizeof hex, "$%X", static_cast<unsigned>(*value));
-  if (runtime::ParseIntegerText(hex) != value) std::abort();
+  if (nb::ParseIntegerText(hex) != value) std::abort();
   return 0;
 }

@@ -4,19 +4,19 @@
 #include <cstdlib>
 #include <string_view>
 
-#include "runtime/core/words.h"
+#include "plugin/core/words.h"
 
 extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size) {
   std::string_view text(reinterpret_cast<const char*>(data), size);
-  if (auto kind = runtime::ParseKindName(text); kind && runtime::KindName(*kind) != text) std::abort();
-  auto flags = runtime::ReadFlagPair(text);
+  if (auto kind = nb::ParseKindName(text); kind && nb::KindName(*kind) != text) std::abort();
+  auto flags = nb::ReadFlagPair(text);
   // The second word is read only after the first.
   if (flags.visible && !flags.showText) std::abort();
-  auto ticks = runtime::ReadFlagPairForEditor(text);
+  auto ticks = nb::ReadFlagPairForEditor(text);
   // Whatever hides at run time is ticked in the editor.
   if (flags.showText == false && !ticks.hideText) std::abort();
   if (flags.visible == false && !ticks.hideGauge) std::abort();
-  if (auto shown = runtime::ParseVisibilityWord(text); shown && text != (*shown ? "Show" : "Hide"))
+  if (auto shown = nb::ParseVisibilityWord(text); shown && text != (*shown ? "Show" : "Hide"))
     std::abort();
   return 0;
 }

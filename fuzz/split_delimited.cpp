@@ -4,12 +4,12 @@
 #include <cstdlib>
 #include <string_view>
 
-#include "runtime/core/encodings.h"
+#include "plugin/core/encodings.h"
 
 extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size) {
   std::string_view text(reinterpret_cast<const char*>(data), size);
   for (char delimiter : {',', '|'}) {
-    auto items = runtime::SplitDelimited(text, delimiter);
+    auto items = nb::SplitDelimited(text, delimiter);
     std::size_t total = 0;
     for (const auto& item : items) total += item.size();
     // Items are taken from the text: never more characters than it holds.

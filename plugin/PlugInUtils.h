@@ -4,7 +4,7 @@
 #include <string>
 #include <string_view>
 
-#include "plugin/boundary.h"
+#include "plugin/host_types.h"
 
 namespace nb {
 

@@ -3,7 +3,7 @@
 #include <memory>
 #include <vector>
 
-#include "runtime/core/encodings.h"
+#include "toolkit/core/ascii.h"
 
 namespace runtime {
 
@@ -29,7 +29,7 @@ TNeoImageForm& OpenGaugeWindow(std::string_view name, HWND parent) {
 int FindGauge(std::string_view name) {
   if (!gaugeList) return -1;
   for (std::size_t i = 0; i < gaugeList->size(); ++i)
-    if (SameTextAscii((*gaugeList)[i]->ObjectName, name)) return static_cast<int>(i);
+    if (tk::SameTextAscii((*gaugeList)[i]->ObjectName, name)) return static_cast<int>(i);
   return -1;
 }
 

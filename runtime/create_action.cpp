@@ -6,42 +6,24 @@
 #include <cstdint>
 #include <optional>
 
-#include "plugin/PlugInUtils.h"
+#include "plugin/HostAccess.h"
+#include "plugin/core/encodings.h"
+#include "plugin/core/words.h"
 #include "runtime/GaugeList.h"
 #include "runtime/gauge_settings.h"
 #include "runtime/run_routines.h"
-#include "runtime/core/encodings.h"
-#include "runtime/core/words.h"
 
 namespace runtime {
 
 namespace {
 
-constexpr std::int32_t kObjectWindowCommand = 7;
-
-// A host-string slot of our own, freed on every path.
-class LocalHostSlot {
- public:
-  LocalHostSlot() = default;
-  LocalHostSlot(const LocalHostSlot&) = delete;
-  LocalHostSlot& operator=(const LocalHostSlot&) = delete;
-  ~LocalHostSlot() { nb::FreeHostString(&slot_); }
-  nb::HostSlot* get() { return &slot_; }
-
- private:
-  nb::HostSlot slot_ = nullptr;
-};
-
 // The window handle of the named object as the host tells it through
 // command 7, or nothing when the host cannot be asked or its answer is not
 // integer text.
 std::optional<std::int32_t> AskObjectWindow(const std::string& name) {
-  nb::InterfaceAccessProc ask = nb::Held().interfaceAccess;
-  if (ask == nullptr) return std::nullopt;
-  LocalHostSlot slot;
-  nb::AssignHostString(slot.get(), name);
-  ask(kObjectWindowCommand, slot.get());
-  return ParseIntegerText(nb::ReadHostString(*slot.get()));
+  std::optional<nb::HostAnswer> answer = nb::AskHost(nb::HostCommand::ObjectWindow, name);
+  if (!answer) return std::nullopt;
+  return nb::ParseIntegerText(answer->text);
 }
 
 HWND AsWindow(std::int32_t value) {
@@ -49,7 +31,7 @@ HWND AsWindow(std::int32_t value) {
 }
 
 void Configure(gauges::TGauge& gauge, const Params& p) {
-  if (auto kind = ParseKindName(p.at(1))) gauge.SetKind(ToGaugeKind(static_cast<int>(*kind)));
+  if (auto kind = nb::ParseKindName(p.at(1))) gauge.SetKind(ToGaugeKind(static_cast<int>(*kind)));
   ApplyColourTriple(gauge, &gauges::TGauge::SetForeColor, p.at(2), tk::clBlack);
   ApplyColourTriple(gauge, &gauges::TGauge::SetBackColor, p.at(3), tk::clWhite);
   ApplyColourTriple(gauge, &gauges::TGauge::SetColor, p.at(4), tk::clWhite);
@@ -58,7 +40,7 @@ void Configure(gauges::TGauge& gauge, const Params& p) {
   gauge.SetMaxValue(IntegerOr(p.at(6), 100));
   ApplyFontText(gauge, p.at(7));
   gauge.SetProgress(IntegerOr(p.at(8), 0));
-  FlagPairReading flags = ReadFlagPair(p.at(9));
+  nb::FlagPairReading flags = nb::ReadFlagPair(p.at(9));
   if (flags.showText) gauge.SetShowText(*flags.showText);
   if (flags.visible) gauge.SetVisible(*flags.visible);
 }

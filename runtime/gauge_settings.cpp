@@ -1,27 +1,27 @@
 #include "runtime/gauge_settings.h"
 
 #include "runtime/UnitFORM.h"
-#include "runtime/core/encodings.h"
-#include "runtime/core/font_spec.h"
-#include "runtime/core/words.h"
+#include "plugin/core/encodings.h"
+#include "plugin/core/font_spec.h"
+#include "plugin/core/words.h"
 
 namespace runtime {
 
-static_assert(static_cast<int>(GaugeKind::Text) == gauges::gkText);
-static_assert(static_cast<int>(GaugeKind::HorizontalBar) == gauges::gkHorizontalBar);
-static_assert(static_cast<int>(GaugeKind::VerticalBar) == gauges::gkVerticalBar);
-static_assert(static_cast<int>(GaugeKind::Pie) == gauges::gkPie);
-static_assert(static_cast<int>(GaugeKind::Needle) == gauges::gkNeedle);
+static_assert(static_cast<int>(nb::GaugeKind::Text) == gauges::gkText);
+static_assert(static_cast<int>(nb::GaugeKind::HorizontalBar) == gauges::gkHorizontalBar);
+static_assert(static_cast<int>(nb::GaugeKind::VerticalBar) == gauges::gkVerticalBar);
+static_assert(static_cast<int>(nb::GaugeKind::Pie) == gauges::gkPie);
+static_assert(static_cast<int>(nb::GaugeKind::Needle) == gauges::gkNeedle);
 
 std::int32_t IntegerOr(std::string_view text, std::int32_t fallback) {
-  return ParseIntegerText(text).value_or(fallback);
+  return nb::ParseIntegerText(text).value_or(fallback);
 }
 
 void ApplyColourTriple(gauges::TGauge& gauge, void (gauges::TGauge::*setter)(tk::TColor),
                        std::string_view text, tk::TColor whenEmpty) {
   if (text.empty()) {
     (gauge.*setter)(whenEmpty);
-  } else if (auto colour = ParseColourTriple(text)) {
+  } else if (auto colour = nb::ParseColourTriple(text)) {
     (gauge.*setter)(*colour);
   }
 }
@@ -29,7 +29,7 @@ void ApplyColourTriple(gauges::TGauge& gauge, void (gauges::TGauge::*setter)(tk:
 void ApplyFontText(gauges::TGauge& gauge, std::string_view text) {
   if (text.empty()) return;
   tk::FontRecord font = gauge.Font();
-  if (ApplyFontSpec(text, font, ScreenPixelsPerInch()) != FontSpecResult::TooFewFields)
+  if (nb::ApplyFontSpec(text, font, ScreenPixelsPerInch()) != nb::FontSpecResult::TooFewFields)
     gauge.SetFont(font);
 }
 

@@ -3,7 +3,7 @@
 #include "runtime/GaugeList.h"
 #include "runtime/gauge_settings.h"
 #include "runtime/run_routines.h"
-#include "runtime/core/words.h"
+#include "plugin/core/words.h"
 
 namespace runtime {
 
@@ -57,7 +57,7 @@ bool TarvexSetFont(const Params& p) {
 
 bool TarvexSetVisible(const Params& p) {
   return WithGauge(p, [&](gauges::TGauge& g) {
-    if (auto shown = ParseVisibilityWord(p.at(1))) g.SetVisible(*shown);
+    if (auto shown = nb::ParseVisibilityWord(p.at(1))) g.SetVisible(*shown);
   });
 }
 

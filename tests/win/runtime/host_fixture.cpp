@@ -3,7 +3,7 @@
 #include <algorithm>
 
 #include "runtime/actions.h"
-#include "runtime/core/encodings.h"
+#include "toolkit/core/ascii.h"
 #include "toolkit/dib.h"
 
 namespace runtime_test {
@@ -19,7 +19,7 @@ nb::HostBool NB_REGISTER FakeInterfaceAccess(std::int32_t command, nb::HostSlot*
   std::string name = nb::ReadHostString(*slot);
   std::string answer = "0";
   for (const auto& [known, text] : ObjectAnswers())
-    if (runtime::SameTextAscii(known, name)) answer = text;
+    if (tk::SameTextAscii(known, name)) answer = text;
   nb::AssignHostString(slot, answer);
   return 1;
 }

@@ -2,12 +2,12 @@
 
 #include <optional>
 
-#include "runtime/core/encodings.h"
-#include "runtime/core/words.h"
+#include "plugin/core/encodings.h"
+#include "plugin/core/words.h"
 
 namespace {
 
-using runtime::GaugeKind;
+using nb::GaugeKind;
 
 TEST(KindName, MatchesTheFiveNamesExactly) {
   const struct {
@@ -26,9 +26,9 @@ TEST(KindName, MatchesTheFiveNamesExactly) {
       {"", std::nullopt},
   };
   for (const auto& c : cases) {
-    EXPECT_EQ(runtime::ParseKindName(c.text), c.kind) << "[" << c.text << "]";
+    EXPECT_EQ(nb::ParseKindName(c.text), c.kind) << "[" << c.text << "]";
     if (c.kind) {
-      EXPECT_EQ(runtime::KindName(*c.kind), c.text);
+      EXPECT_EQ(nb::KindName(*c.kind), c.text);
     }
   }
 }
@@ -66,7 +66,7 @@ TEST(FlagPair, RunTimeAcceptsOnlyExactTrue) {
       {"yes|no|True", true, true},
   };
   for (const auto& c : cases) {
-    auto r = runtime::ReadFlagPair(c.text);
+    auto r = nb::ReadFlagPair(c.text);
     EXPECT_EQ(r.showText, c.showText) << "[" << c.text << "]";
     EXPECT_EQ(r.visible, c.visible) << "[" << c.text << "]";
   }
@@ -75,7 +75,7 @@ TEST(FlagPair, RunTimeAcceptsOnlyExactTrue) {
 TEST(FlagPair, EditorReadingIgnoresAsciiCase) {
   const struct {
     const char* text;
-    runtime::FlagPairTicks ticks;
+    nb::FlagPairTicks ticks;
   } cases[] = {
       {"", {false, false}},
       {"True|True", {true, true}},
@@ -87,14 +87,14 @@ TEST(FlagPair, EditorReadingIgnoresAsciiCase) {
       {"yes|no", {false, false}},
   };
   for (const auto& c : cases)
-    EXPECT_EQ(runtime::ReadFlagPairForEditor(c.text), c.ticks) << "[" << c.text << "]";
+    EXPECT_EQ(nb::ReadFlagPairForEditor(c.text), c.ticks) << "[" << c.text << "]";
 }
 
 TEST(FlagPair, WriterGivesTheFourWordPairs) {
-  EXPECT_EQ(runtime::FormatFlagPair(true, true), "True|True");
-  EXPECT_EQ(runtime::FormatFlagPair(true, false), "True|False");
-  EXPECT_EQ(runtime::FormatFlagPair(false, true), "False|True");
-  EXPECT_EQ(runtime::FormatFlagPair(false, false), "False|False");
+  EXPECT_EQ(nb::FormatFlagPair(true, true), "True|True");
+  EXPECT_EQ(nb::FormatFlagPair(true, false), "True|False");
+  EXPECT_EQ(nb::FormatFlagPair(false, true), "False|True");
+  EXPECT_EQ(nb::FormatFlagPair(false, false), "False|False");
 }
 
 TEST(VisibilityWord, OnlyShowAndHideExactly) {
@@ -106,7 +106,7 @@ TEST(VisibilityWord, OnlyShowAndHideExactly) {
       {"", std::nullopt}, {"Show ", std::nullopt}, {"Shown", std::nullopt},
   };
   for (const auto& c : cases)
-    EXPECT_EQ(runtime::ParseVisibilityWord(c.text), c.visible) << "[" << c.text << "]";
+    EXPECT_EQ(nb::ParseVisibilityWord(c.text), c.visible) << "[" << c.text << "]";
 }
 
 TEST(ObjectName, FoldsAsciiLettersOnly) {
@@ -127,7 +127,7 @@ TEST(ObjectName, FoldsAsciiLettersOnly) {
       {"@", "`", false},
   };
   for (const auto& c : cases)
-    EXPECT_EQ(runtime::SameTextAscii(c.a, c.b), c.same) << "[" << c.a << "] [" << c.b << "]";
+    EXPECT_EQ(nb::SameTextAscii(c.a, c.b), c.same) << "[" << c.a << "] [" << c.b << "]";
 }
 
 }  // namespace

@@ -4,12 +4,12 @@
 #include <string>
 #include <vector>
 
-#include "runtime/core/encodings.h"
+#include "plugin/core/encodings.h"
 
 namespace {
 
-using runtime::ParseIntegerText;
-using runtime::SplitDelimited;
+using nb::ParseIntegerText;
+using nb::SplitDelimited;
 using Items = std::vector<std::string>;
 
 struct SplitCase {

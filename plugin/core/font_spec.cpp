@@ -1,10 +1,10 @@
-#include "runtime/core/font_spec.h"
+#include "plugin/core/font_spec.h"
 
 #include <vector>
 
-#include "runtime/core/encodings.h"
+#include "plugin/core/encodings.h"
 
-namespace runtime {
+namespace nb {
 
 namespace {
 
@@ -58,4 +58,4 @@ std::string FormatFontSpec(std::string_view faceName, tk::TColor colour, int poi
          "|" + styleText + "|" + std::to_string(charset);
 }
 
-}  // namespace runtime
+}  // namespace nb

@@ -1,10 +1,10 @@
-#include "runtime/core/encodings.h"
+#include "plugin/core/encodings.h"
 
 #include <cstdio>
 
 #include "toolkit/core/color_names.h"
 
-namespace runtime {
+namespace nb {
 
 namespace {
 
@@ -127,4 +127,4 @@ std::string FormatColourValue(tk::TColor colour) {
   return buffer;
 }
 
-}  // namespace runtime
+}  // namespace nb

@@ -8,7 +8,7 @@
 
 #include "toolkit/core/font.h"
 
-namespace runtime {
+namespace nb {
 
 // How far a font spec was read. Fields before the failing one stay applied.
 enum class FontSpecResult {
@@ -28,4 +28,4 @@ FontSpecResult ApplyFontSpec(std::string_view text, tk::FontRecord& font, int pi
 std::string FormatFontSpec(std::string_view faceName, tk::TColor colour, int points,
                            std::uint8_t styles, int charset);
 
-}  // namespace runtime
+}  // namespace nb

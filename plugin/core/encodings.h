@@ -11,7 +11,7 @@
 #include "toolkit/core/ascii.h"
 #include "toolkit/core/color.h"
 
-namespace runtime {
+namespace nb {
 
 // Splits text into items at the delimiter and at blanks (codes 1 to 32);
 // a double-quoted item may hold blanks and delimiters, "" inside it standing
@@ -41,4 +41,4 @@ std::string FormatColourValue(tk::TColor colour);
 // Equal ignoring the case of the ASCII letters only.
 using tk::SameTextAscii;
 
-}  // namespace runtime
+}  // namespace nb

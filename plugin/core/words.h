@@ -8,7 +8,7 @@
 #include <string>
 #include <string_view>
 
-namespace runtime {
+namespace nb {
 
 // The gauge kinds by their ordinal values (the gauge control's TGaugeKind).
 enum class GaugeKind : std::uint8_t { Text = 0, HorizontalBar = 1, VerticalBar = 2, Pie = 3, Needle = 4 };
@@ -40,4 +40,4 @@ std::string FormatFlagPair(bool hideText, bool hideGauge);
 // "Show" → true, "Hide" → false, anything else → nothing.
 std::optional<bool> ParseVisibilityWord(std::string_view text);
 
-}  // namespace runtime
+}  // namespace nb

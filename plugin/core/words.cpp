@@ -1,10 +1,10 @@
-#include "runtime/core/words.h"
+#include "plugin/core/words.h"
 
 #include <vector>
 
-#include "runtime/core/encodings.h"
+#include "plugin/core/encodings.h"
 
-namespace runtime {
+namespace nb {
 
 namespace {
 
@@ -68,4 +68,4 @@ std::optional<bool> ParseVisibilityWord(std::string_view text) {
   return std::nullopt;
 }
 
-}  // namespace runtime
+}  // namespace nb

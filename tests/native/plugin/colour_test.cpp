@@ -4,15 +4,15 @@
 #include <set>
 #include <string>
 
-#include "runtime/core/encodings.h"
+#include "plugin/core/encodings.h"
 #include "toolkit/core/color_names.h"
 
 namespace {
 
-using runtime::FormatColourTriple;
-using runtime::FormatColourValue;
-using runtime::ParseColourTriple;
-using runtime::ParseColourValue;
+using nb::FormatColourTriple;
+using nb::FormatColourValue;
+using nb::ParseColourTriple;
+using nb::ParseColourValue;
 
 struct TripleCase {
   const char* text;

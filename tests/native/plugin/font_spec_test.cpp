@@ -2,13 +2,13 @@
 
 #include <string>
 
-#include "runtime/core/font_spec.h"
+#include "plugin/core/font_spec.h"
 
 namespace {
 
-using runtime::ApplyFontSpec;
-using runtime::FontSpecResult;
-using runtime::FormatFontSpec;
+using nb::ApplyFontSpec;
+using nb::FontSpecResult;
+using nb::FormatFontSpec;
 
 constexpr int kScreenPpi = 96;
 
