@@ -6,7 +6,7 @@ ROOT    := $(CURDIR)
 B       := $(ROOT)/build
 TOOLCHAIN := $(ROOT)/cmake/mingw-i686.cmake
 JOBS    ?= 2
-SETUP_STAMP := $(B)/deps/.setup-done-v1
+SETUP_STAMP := $(B)/deps/.setup-done-v2
 
 all: win
 

@@ -4,7 +4,7 @@
 set -euo pipefail
 here=$(cd "$(dirname "$0")/.." && pwd)
 deps="$here/build/deps"
-stamp="$deps/.setup-done-v1"
+stamp="$deps/.setup-done-v2"
 if [ -f "$stamp" ]; then exit 0; fi
 
 sudo_() { if [ "$(id -u)" = 0 ]; then "$@"; else sudo "$@"; fi; }
@@ -16,6 +16,9 @@ packages=(
   googletest libgtest-dev
   clang libclang-rt-14-dev llvm
   python3 zlib1g-dev
+  # Stand-ins with Windows metrics for the faces the dialogs and gauges name
+  # (tools/wine-prefix.sh maps them), and Wine's own MS Sans Serif and Tahoma.
+  fonts-liberation fonts-comic-neue fonts-wine
 )
 need_install=0
 for p in "${packages[@]}"; do

@@ -4,10 +4,7 @@
 #   tools/with-wine.sh COMMAND [ARGS...]
 set -euo pipefail
 here=$(cd "$(dirname "$0")/.." && pwd)
-export WINEPREFIX="${WINEPREFIX:-$here/build/wineprefix}"
-export WINEARCH=win32
-export WINEDEBUG="${WINEDEBUG:--all}"
-export WINEDLLOVERRIDES="mscoree,mshtml=;winemenubuilder.exe=d"
+source "$here/tools/wine-prefix.sh"
 
 started_x=""
 if [ -z "${TARVEX_KEEP_DISPLAY:-}" ] || [ -z "${DISPLAY:-}" ]; then
@@ -24,14 +21,7 @@ cleanup() {
 }
 trap cleanup EXIT
 
-if [ ! -f "$WINEPREFIX/system.reg" ]; then
-  mkdir -p "$WINEPREFIX"
-  wineboot -i >/dev/null 2>&1 || true
-  # Xvfb has no window manager: let Wine manage its own windows, otherwise
-  # every hidden or destroyed top-level window waits two seconds for one.
-  wine reg add 'HKCU\Software\Wine\X11 Driver' /v Managed /d N /f >/dev/null 2>&1 || true
-  wineserver -w || true
-fi
+tarvex_prepare_wine_prefix
 wineserver -p >/dev/null 2>&1 || true
 # Start Wine's background services now, with no pipe of ours: services that a
 # test program starts would inherit its output pipe and keep ctest waiting
