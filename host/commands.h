@@ -25,6 +25,7 @@ using CommandTable = std::map<std::string, CommandHandler, std::less<>>;
 void AddPluginCommands(CommandTable& table);   // calls and checks of the exports
 void AddWindowCommands(CommandTable& table);   // objects, plug-in windows, pictures, resources
 void AddGeneralCommands(CommandTable& table);  // files, message boxes, time, output
+void AddPixelCommands(CommandTable& table);    // counts of a capture's pixels in a box
 
 // Argument helpers; the syntax check has already vouched for the shapes.
 std::int32_t IntArg(const script::Line& line, std::size_t index);

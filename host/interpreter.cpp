@@ -23,6 +23,7 @@ Interpreter::Interpreter(std::string fileName) : fileName_(std::move(fileName)) 
   AddPluginCommands(commands_);
   AddWindowCommands(commands_);
   AddGeneralCommands(commands_);
+  AddPixelCommands(commands_);
 }
 
 std::string Interpreter::Location() const { return fileName_ + ":" + std::to_string(line_); }

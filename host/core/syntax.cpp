@@ -40,6 +40,7 @@ const std::map<std::string, std::string, std::less<>>& Signatures() {
       {"expect-reply", "n"},
       {"capture", "s"},
       {"expect-pixel", "n n h"},
+      {"expect-pixels-in", "n n n n h at-least|at-most n"},
       {"expect-capture-untouched", ""},
       {"save-capture", "s"},
       {"expect-plugin-windows", "s n"},
