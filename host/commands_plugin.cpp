@@ -4,6 +4,7 @@
 
 #include "host/commands.h"
 #include "host/core/text.h"
+#include "runtime/core/encodings.h"
 
 namespace host {
 namespace {
@@ -101,10 +102,16 @@ std::optional<std::int32_t> Action(CommandContext& c, const Line& line) {
 }
 
 void Exec(CommandContext& c, const Line& line) {
-  if (auto number = Action(c, line)) c.session.Exec(*number, Parameters(c, line));
+  c.session.lastExec.reset();
+  if (auto number = Action(c, line)) {
+    std::vector<std::optional<std::string>> params = Parameters(c, line);
+    c.session.lastExec = ExecRecord{*number, params};
+    c.session.Exec(*number, std::move(params));
+  }
 }
 
 void Edit(CommandContext& c, const Line& line) {
+  c.session.lastExec.reset();
   if (auto number = Action(c, line)) c.session.Edit(*number, Parameters(c, line));
 }
 
@@ -126,13 +133,58 @@ void ExpectParam(CommandContext& c, const Line& line) {
   }
 }
 
+// What the host can see of why the last exec of a Tarvex action answered
+// as it did; empty when it sees nothing.
+std::string LikelyReason(CommandContext& c, bool result) {
+  if (!c.session.lastExec) return {};
+  const ExecRecord& exec = *c.session.lastExec;
+  auto param = [&](std::size_t i) { return i < exec.params.size() ? exec.params[i].value_or("") : std::string(); };
+  std::string name = param(0);
+  HWND object = c.session.Window().Find(name);
+  auto crossed = [&](std::size_t lo) -> std::string {
+    auto min = runtime::ParseIntegerText(param(lo)), max = runtime::ParseIntegerText(param(lo + 1));
+    if (min && max && *min > *max) {
+      return "the minimum " + std::to_string(*min) + " is above the maximum " + std::to_string(*max);
+    }
+    return {};
+  };
+  if (c.session.actions.empty()) return "no actions are registered (the script starts with no-auto-start)";
+  bool tarvex = false;  // the reasons below know the Tarvex actions only
+  for (const RegisteredAction& action : c.session.actions) {
+    if (action.number == exec.action) tarvex = action.name.starts_with("Tarvex");
+  }
+  if (!tarvex) return {};
+  if (exec.action == 1) {
+    auto scripted = c.session.command7Answers.find(text::FoldAscii(name));
+    if (result) {
+      if (!object && scripted == c.session.command7Answers.end()) {
+        return "the host has no object named " + Shown(name) + ", so it answered 0 to command 7 and "
+               "TarvexCreate made nothing";
+      }
+      return {};
+    }
+    if (scripted != c.session.command7Answers.end() && !runtime::ParseIntegerText(scripted->second)) {
+      return "the host answered command 7 for " + Shown(name) + " with " + Shown(scripted->second) +
+             ", which is no window handle";
+    }
+    return crossed(5);
+  }
+  if (result || exec.action < 2 || exec.action > 8) return {};
+  if (!object) return "the host has no object named " + Shown(name);
+  if (!GetWindow(object, GW_CHILD)) {
+    return "object " + Shown(name) + " holds no gauge window: no TarvexCreate made one, or it was deleted";
+  }
+  return exec.action == 4 ? crossed(1) : std::string();
+}
+
 void Expect(CommandContext& c, const Line& line) {
   bool expected = line.tokens[1].text == "true";
   if (!c.session.lastResult) {
     c.out.Fail("no exec or edit has given a result yet");
   } else if (*c.session.lastResult != expected) {
+    std::string reason = LikelyReason(c, *c.session.lastResult);
     c.out.Fail(std::string("expected ") + (expected ? "true" : "false") + ", the result was " +
-               (*c.session.lastResult ? "true" : "false"));
+               (*c.session.lastResult ? "true" : "false") + (reason.empty() ? "" : " (likely reason: " + reason + ")"));
   }
 }
 

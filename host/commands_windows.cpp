@@ -154,6 +154,32 @@ void ExpectPluginWindow(CommandContext& c, const Line& line) {
   }
 }
 
+// A gauge hidden by TarvexSetVisible leaves its window in place and paints
+// only the window's own colour; a shown one paints more than one colour (its
+// percentage text is the inverse of what lies under it). So a shown gauge
+// drawn in one colour only, with its text hidden, reads as hidden.
+void ExpectGauge(CommandContext& c, const Line& line) {
+  HWND object = ObjectWindow(c, line);
+  HWND window = PluginWindow(c, line);
+  if (!window) return;
+  bool expectShown = TextArg(line, 2) == "shown";
+  std::string prefix = "the gauge in \"" + TextArg(line, 1) + "\" ";
+  if (!(GetWindowLongW(window, GWL_STYLE) & WS_VISIBLE)) {
+    if (expectShown) c.out.Fail(prefix + "is not shown: its whole window is hidden");
+    return;
+  }
+  RECT client{};
+  GetClientRect(object, &client);
+  LRESULT reply = 0;
+  Picture picture = CapturePaintRequest(window, client.right, client.bottom, reply);
+  bool flat = picture.pixels.empty() || picture.AllEqual(picture.pixels.front());
+  if (expectShown && flat) {
+    c.out.Fail(prefix + "is hidden: its window paints one colour only (or the gauge shows one colour, text hidden)");
+  } else if (!expectShown && !flat) {
+    c.out.Fail(prefix + "is shown");
+  }
+}
+
 void GdiMark(CommandContext& c, const Line&) { c.session.resourceMark = CountResources(); }
 
 void ExpectGdiFlat(CommandContext& c, const Line& line) {
@@ -192,6 +218,7 @@ void AddWindowCommands(CommandTable& table) {
       {"screenshot", Screenshot},
       {"expect-plugin-windows", ExpectPluginWindows},
       {"expect-plugin-window", ExpectPluginWindow},
+      {"expect-gauge", ExpectGauge},
       {"gdi-mark", GdiMark},
       {"expect-gdi-flat", ExpectGdiFlat},
   });

@@ -1,29 +1,113 @@
 #include "host/host_strings.h"
 
 #include <algorithm>
+#include <cstdio>
 #include <cstring>
+#include <set>
+#include <utility>
 
 namespace host {
+namespace {
+
+// The blocks of the run. Hook functions are plain functions, so the count
+// they keep has to be reachable without an object.
+struct BlockCount {
+  std::set<const void*> live;
+  std::set<const void*> freed;  // freed since last handed out: a second free is a fault
+  std::vector<std::string> problems;
+};
+
+BlockCount& Blocks() {
+  static BlockCount count;
+  return count;
+}
+
+void NoteAllocated(const void* block) {
+  if (!block) return;
+  Blocks().live.insert(block);
+  Blocks().freed.erase(block);
+}
+
+std::string Address(const void* block) {
+  char text[16];
+  std::snprintf(text, sizeof text, "%p", block);
+  return text;
+}
+
+HGLOBAL WINAPI TrackedGlobalAlloc(UINT flags, SIZE_T bytes) {
+  HGLOBAL block = GlobalAlloc(flags, bytes);
+  NoteAllocated(block);
+  return block;
+}
+
+HGLOBAL WINAPI TrackedGlobalFree(HGLOBAL block) {
+  BlockCount& count = Blocks();
+  if (block && count.freed.count(block)) {
+    count.problems.push_back("the plug-in freed the block at " + Address(block) + " again");
+    return block;  // GlobalFree's answer for a failure; the heap never sees it
+  }
+  if (block) {
+    count.live.erase(block);
+    count.freed.insert(block);
+  }
+  return GlobalFree(block);  // blocks from before the tracking began pass through
+}
+
+// Points the module's imports of `name` at `replacement`.
+void PatchImport(HMODULE module, const char* name, void* replacement) {
+  auto* base = reinterpret_cast<BYTE*>(module);
+  auto* dos = reinterpret_cast<IMAGE_DOS_HEADER*>(base);
+  if (dos->e_magic != IMAGE_DOS_SIGNATURE) return;
+  auto* nt = reinterpret_cast<IMAGE_NT_HEADERS*>(base + dos->e_lfanew);
+  const IMAGE_DATA_DIRECTORY& dir = nt->OptionalHeader.DataDirectory[IMAGE_DIRECTORY_ENTRY_IMPORT];
+  if (dir.VirtualAddress == 0) return;
+  for (auto* desc = reinterpret_cast<IMAGE_IMPORT_DESCRIPTOR*>(base + dir.VirtualAddress); desc->Name; ++desc) {
+    if (!desc->OriginalFirstThunk) continue;
+    auto* names = reinterpret_cast<IMAGE_THUNK_DATA*>(base + desc->OriginalFirstThunk);
+    auto* slots = reinterpret_cast<IMAGE_THUNK_DATA*>(base + desc->FirstThunk);
+    for (; names->u1.AddressOfData; ++names, ++slots) {
+      if (IMAGE_SNAP_BY_ORDINAL(names->u1.Ordinal)) continue;
+      auto* byName = reinterpret_cast<IMAGE_IMPORT_BY_NAME*>(base + names->u1.AddressOfData);
+      if (std::strcmp(reinterpret_cast<const char*>(byName->Name), name) != 0) continue;
+      DWORD old = 0;
+      if (!VirtualProtect(&slots->u1.Function, sizeof slots->u1.Function, PAGE_READWRITE, &old)) continue;
+      slots->u1.Function = reinterpret_cast<ULONG_PTR>(replacement);
+      VirtualProtect(&slots->u1.Function, sizeof slots->u1.Function, old, &old);
+    }
+  }
+}
+
+}  // namespace
 
 char* NewHostString(std::string_view text) {
   auto* block = static_cast<char*>(GlobalAlloc(GMEM_FIXED, text.size() + 1));
   if (!block) return nullptr;
+  NoteAllocated(block);
   std::memcpy(block, text.data(), text.size());
   block[text.size()] = '\0';
   return block;
 }
 
 void FreeSlot(char*& slot) {
-  if (slot && IsLiveBlock(slot)) GlobalFree(slot);
+  if (slot && IsLiveBlock(slot)) {
+    Blocks().live.erase(slot);
+    Blocks().freed.insert(slot);
+    GlobalFree(slot);
+  }
   slot = nullptr;
 }
 
-bool IsLiveBlock(const void* block) {
-  return block && GlobalSize(const_cast<void*>(block)) != 0;
+bool IsLiveBlock(const void* block) { return block && Blocks().live.count(block) != 0; }
+
+void TrackPluginBlocks(HMODULE plugin) {
+  if (!plugin) return;
+  PatchImport(plugin, "GlobalAlloc", reinterpret_cast<void*>(&TrackedGlobalAlloc));
+  PatchImport(plugin, "GlobalFree", reinterpret_cast<void*>(&TrackedGlobalFree));
 }
 
-std::string ReadSlot(const char* slot) { return slot ? std::string(slot) : std::string(); }
+std::vector<std::string> TakeBlockProblems() { return std::exchange(Blocks().problems, {}); }
 
+std::string ReadSlot(const char* slot) { return slot ? std::string(slot) : std::string(); }
 ParamBlock::ParamBlock(std::vector<std::optional<std::string>> values, std::size_t minimumSlots)
     : size_(std::max(values.size(), minimumSlots)),
       values_(std::move(values)),

@@ -18,6 +18,16 @@ void FreeSlot(char*& slot);
 bool IsLiveBlock(const void* block);
 std::string ReadSlot(const char* slot);
 
+// Which blocks are live is known from the allocations themselves, never by
+// asking the heap about memory that may have been freed (Wine reports such
+// questions as heap corruption). The host's own blocks are counted by
+// NewHostString and FreeSlot; the plug-in's GlobalAlloc and GlobalFree
+// imports are routed through the same count by TrackPluginBlocks.
+void TrackPluginBlocks(HMODULE plugin);
+// The plug-in's GlobalFree calls on blocks that were already freed, since
+// the last call; such a call is not passed on to the heap.
+std::vector<std::string> TakeBlockProblems();
+
 // The slots of one action instance. Values are text or nil; the block has at
 // least minimumSlots slots (nil beyond the values) and a few nil guard slots
 // after them, so that writes past the end show up.

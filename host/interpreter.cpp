@@ -5,6 +5,7 @@
 #include <cstdio>
 
 #include "host/core/syntax.h"
+#include "host/core/text.h"
 
 namespace host {
 
@@ -36,6 +37,27 @@ void Interpreter::Fail(const std::string& message) {
   if (collect_) collect_->push_back(message);
 }
 
+void Interpreter::Warn(const std::string& message) {
+  if (!warned_.insert({line_, message}).second) return;
+  std::fflush(stdout);
+  std::fprintf(stderr, "%s: warning: %s\n", Location().c_str(), message.c_str());
+  std::fflush(stderr);
+  if (collect_) collect_->push_back("warning: " + message);
+}
+
+void Interpreter::Follow(const script::Line& line, Session& session) {
+  if (line.Command() == "warnings") warnings_ = line.tokens[1].text == "on";
+  auto lookup = [&](const std::string& name) -> std::optional<std::string> {
+    auto found = session.variables.find(text::FoldAscii(name));
+    if (found == session.variables.end()) return std::nullopt;
+    return found->second;
+  };
+  std::vector<std::string> warnings = checker_.Feed(line, lookup);
+  if (warnings_) {
+    for (const std::string& warning : warnings) Warn(warning);
+  }
+}
+
 void Interpreter::Print(const std::string& line) {
   std::fprintf(stdout, "%s\n", line.c_str());
   std::fflush(stdout);
@@ -59,10 +81,12 @@ int Interpreter::Run(const script::Script& script, Session& session) {
 void Interpreter::RunLines(const std::vector<script::Line>& lines, Session& session) {
   for (const script::Line& line : lines) {
     line_ = line.number;
+    Follow(line, session);
     if (line.Command() == "repeat" || line.Command() == "bench") {
       RunBlock(line, session);
       continue;
     }
+    if (line.Command() == "warnings") continue;
     auto handler = commands_.find(line.Command());
     if (handler == commands_.end()) {
       Fail("the host has no handler for \"" + line.Command() + "\"");
@@ -83,7 +107,22 @@ void Interpreter::RunBlock(const script::Line& line, Session& session) {
   LARGE_INTEGER frequency{}, start{}, end{};
   QueryPerformanceFrequency(&frequency);
   QueryPerformanceCounter(&start);
-  for (std::int32_t i = 0; i < times; ++i) RunLines(line.block, session);
+  // repeat N as NAME: [NAME] counts 0 to N-1 in the block, and has its old
+  // value again after it.
+  std::string counter = !bench && line.tokens.size() > 3 ? text::FoldAscii(line.tokens[3].text) : std::string();
+  std::optional<std::string> before;
+  if (!counter.empty() && session.variables.count(counter)) before = session.variables[counter];
+  for (std::int32_t i = 0; i < times; ++i) {
+    if (!counter.empty()) session.variables[counter] = std::to_string(i);
+    RunLines(line.block, session);
+  }
+  if (!counter.empty()) {
+    if (before) {
+      session.variables[counter] = *before;
+    } else {
+      session.variables.erase(counter);
+    }
+  }
   QueryPerformanceCounter(&end);
   line_ = line.number;
   if (bench && times > 0) {

@@ -3,10 +3,13 @@
 // runs it line by line, printing each failure as FILE:LINE: message and
 // going on, so that every failure of a run is seen.
 
+#include <set>
 #include <string>
+#include <utility>
 #include <vector>
 
 #include "host/commands.h"
+#include "host/core/action_check.h"
 #include "host/core/script.h"
 #include "host/reporter.h"
 #include "host/session.h"
@@ -24,6 +27,10 @@ class Interpreter : public Reporter {
   std::vector<std::string> RunLine(const std::string& text, Session& session);
 
   void Fail(const std::string& message) override;
+  // A parameter that the plug-in will partly ignore, once per line; no failure.
+  void Warn(const std::string& message);
+  // What `warnings on` does, from the command line.
+  void SetWarnings(bool on) { warnings_ = on; }
   void Print(const std::string& line) override;
   int Failures() const { return failures_; }
   // Where a crash is reported: the line under way.
@@ -32,12 +39,18 @@ class Interpreter : public Reporter {
  private:
   void RunLines(const std::vector<script::Line>& lines, Session& session);
   void RunBlock(const script::Line& line, Session& session);
+  void Follow(const script::Line& line, Session& session);
 
   std::string fileName_;
   CommandTable commands_;
   int line_ = 0;
   int failures_ = 0;
   std::vector<std::string>* collect_ = nullptr;
+  // Follows every line, so that `warnings on` knows the objects and gauges
+  // made before it.
+  ActionChecker checker_;
+  bool warnings_ = false;
+  std::set<std::pair<int, std::string>> warned_;  // a loop warns once per line
 };
 
 }  // namespace host

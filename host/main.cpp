@@ -6,7 +6,9 @@
 #include <fstream>
 #include <sstream>
 
+#include "host/core/action_check.h"
 #include "host/core/options.h"
+#include "host/core/syntax.h"
 #include "host/interactive.h"
 #include "host/interpreter.h"
 #include "host/isolated.h"
@@ -29,28 +31,51 @@ LONG WINAPI ReportCrash(EXCEPTION_POINTERS* info) {
   return EXCEPTION_EXECUTE_HANDLER;
 }
 
-bool ReadFile(const std::string& path, std::string& text) {
+// Empty when the script was read, else why not.
+std::string ReadScript(const std::string& path, std::string& text) {
+  DWORD attributes = GetFileAttributesA(path.c_str());
+  if (attributes == INVALID_FILE_ATTRIBUTES) return "cannot read the script: there is no such file";
+  if (attributes & FILE_ATTRIBUTE_DIRECTORY) return "cannot read the script: it is a folder, not a file";
   std::ifstream file(path, std::ios::binary);
-  if (!file) return false;
+  if (!file) return "cannot read the script: the file cannot be opened";
   std::ostringstream content;
   content << file.rdbuf();
   text = content.str();
-  return true;
+  return {};
 }
 
 int RunScript(const host::Options& options, host::PluginModule& plugin, host::ObjectsWindow& window) {
   std::string text;
-  if (!ReadFile(options.script, text)) {
-    std::fprintf(stderr, "%s:0: cannot read the script\n", options.script.c_str());
+  if (std::string error = ReadScript(options.script, text); !error.empty()) {
+    std::fprintf(stderr, "%s:0: %s\n", options.script.c_str(), error.c_str());
     return 2;
   }
   host::Interpreter interpreter(options.script);
+  interpreter.SetWarnings(options.warnings);
   host::Session session(plugin, window, interpreter, true);
   window.Show();
   CrashLocation() = &interpreter;
   int status = interpreter.Run(host::script::Parse(text), session);
   CrashLocation() = nullptr;
   return status;
+}
+
+// --check: the script's syntax, then its action calls; runs nothing.
+int RunCheck(const host::Options& options) {
+  std::string text;
+  if (std::string error = ReadScript(options.script, text); !error.empty()) {
+    std::fprintf(stderr, "%s:0: %s\n", options.script.c_str(), error.c_str());
+    return 2;
+  }
+  host::script::Script script = host::script::Parse(text);
+  std::vector<host::script::Error> errors = host::script::CheckScript(script);
+  for (const host::script::Error& error : errors) {
+    std::fprintf(stderr, "%s:%d: %s\n", options.script.c_str(), error.line, error.message.c_str());
+  }
+  if (!errors.empty()) return 2;
+  std::vector<std::string> warnings = host::CheckScriptActions(script, options.script);
+  for (const std::string& warning : warnings) std::fprintf(stderr, "%s\n", warning.c_str());
+  return warnings.empty() ? 0 : 1;
 }
 
 int RunList(host::PluginModule& plugin, host::ObjectsWindow& window) {
@@ -80,6 +105,7 @@ int main(int argc, char** argv) {
     std::fputs(host::kUsage, stdout);
     return 0;
   }
+  if (options->mode == host::Mode::Check) return RunCheck(*options);
   if (options->isolated) return host::RunIsolated();
 
   host::PluginModule plugin;

@@ -1,5 +1,9 @@
 #include "host/plugin_module.h"
 
+#include <fstream>
+
+#include "host/core/library_file.h"
+#include "host/host_strings.h"
 #include "host/thunks.h"
 
 namespace host {
@@ -22,11 +26,50 @@ const ExportInfo& Info(Export which) { return kExports[static_cast<int>(which)];
 
 const char* ExportName(Export which) { return Info(which).name; }
 
-std::string PluginModule::Load(const std::string& path) {
-  module_ = LoadLibraryA(path.c_str());
-  if (!module_) {
-    return "cannot load the plug-in " + path + " (error " + std::to_string(GetLastError()) + ")";
+namespace {
+
+// Why LoadLibrary failed, in words; the file itself was already looked at.
+std::string LoadFailure(DWORD error) {
+  switch (error) {
+    case ERROR_MOD_NOT_FOUND:
+      return "a library that it needs is missing (a plug-in built with -static needs none)";
+    case ERROR_BAD_EXE_FORMAT:
+      return "it is not a valid 32-bit Windows library";
+    case ERROR_DLL_INIT_FAILED:
+      return "its start-up code failed";
+    case ERROR_ACCESS_DENIED:
+      return "the file may not be read";
+    default: break;
   }
+  char text[256] = {};
+  DWORD length = FormatMessageA(FORMAT_MESSAGE_FROM_SYSTEM | FORMAT_MESSAGE_IGNORE_INSERTS, nullptr, error, 0,
+                                text, sizeof text, nullptr);
+  while (length > 0 && (text[length - 1] == '\n' || text[length - 1] == '\r' || text[length - 1] == '.')) --length;
+  std::string words(text, length);
+  return (words.empty() ? "Windows error" : words) + " (error " + std::to_string(error) + ")";
+}
+
+}  // namespace
+
+std::string PluginModule::Load(const std::string& path) {
+  DWORD attributes = GetFileAttributesA(path.c_str());
+  if (attributes == INVALID_FILE_ATTRIBUTES) {
+    return "cannot load the plug-in " + path + ": there is no such file";
+  }
+  if (attributes & FILE_ATTRIBUTE_DIRECTORY) {
+    return "cannot load the plug-in " + path + ": it is a folder, not a file";
+  }
+  std::ifstream file(path, std::ios::binary);
+  std::string head(4096, '\0');
+  file.read(head.data(), static_cast<std::streamsize>(head.size()));
+  head.resize(static_cast<std::size_t>(file.gcount()));
+  if (!file && !file.eof()) return "cannot load the plug-in " + path + ": the file cannot be read";
+  if (std::string problem = LibraryFileProblem(head); !problem.empty()) {
+    return "cannot load the plug-in " + path + ": the file " + problem;
+  }
+  module_ = LoadLibraryA(path.c_str());
+  if (!module_) return "cannot load the plug-in " + path + ": " + LoadFailure(GetLastError());
+  TrackPluginBlocks(module_);
   std::string missing;
   for (int i = 0; i < 8; ++i) {
     entries_[i] = reinterpret_cast<void*>(GetProcAddress(module_, kExports[i].name));

@@ -35,6 +35,7 @@ Session::~Session() { SetCallbackSink(previousSink_); }
 PluginModule::Result Session::CallPlugin(Export which, std::vector<std::uint32_t> args) {
   PluginModule::Result result = plugin_.Call(which, std::move(args));
   for (const std::string& problem : result.problems) out_.Fail(problem);
+  for (const std::string& problem : TakeBlockProblems()) out_.Fail(std::string(ExportName(which)) + ": " + problem);
   return result;
 }
 

@@ -39,6 +39,12 @@ struct InterfaceCall {
   std::optional<std::string> slotText;  // nullopt: a nil slot
 };
 
+// The last exec, for the likely reason of a failed expect after it.
+struct ExecRecord {
+  std::int32_t action = 0;
+  std::vector<std::optional<std::string>> params;
+};
+
 struct ScriptedAnswer {
   bool result = false;
   std::string text;
@@ -90,6 +96,7 @@ class Session : public CallbackSink {
   std::map<std::string, std::string> command7Answers;  // by folded object name
   std::map<std::int32_t, ScriptedAnswer> answers;      // commands 8 and 14
   std::optional<bool> lastResult;
+  std::optional<ExecRecord> lastExec;
   std::unique_ptr<ParamBlock> lastEdit;
   std::vector<InterfaceCall> interfaceCalls;
   std::vector<std::string> messages;  // message boxes since start or clear

@@ -3,15 +3,21 @@
 namespace host {
 
 const char* const kUsage =
-    "usage: tarvex-host --plugin PATH [--script FILE | --list] [--isolated]\n"
+    "usage: tarvex-host --plugin PATH [--script FILE [--warnings] | --list] [--isolated]\n"
+    "       tarvex-host --check FILE\n"
     "  --script FILE  run a script; exit status 0 when every line ran and every expect held\n"
+    "  --warnings     while the script runs, warn about action parameters that the plug-in\n"
+    "                 will partly ignore (as the script command `warnings on` does)\n"
     "  --list         print the registered actions and the identity strings\n"
     "  --isolated     run from a private copy of the host in a fresh temporary folder\n"
-    "  without --script or --list the host window opens for interactive use\n";
+    "  --check FILE   run nothing: warn, line by line, about every action call whose\n"
+    "                 parameters the plug-in will partly ignore; exit status 1 when it warned\n"
+    "  without --script, --list or --check the host window opens for interactive use\n";
 
 std::optional<Options> ParseOptions(const std::vector<std::string>& args, std::string& error) {
   Options options;
   bool list = false;
+  std::string check;
   for (std::size_t i = 0; i < args.size(); ++i) {
     const std::string& arg = args[i];
     auto value = [&](std::string& into) {
@@ -29,6 +35,10 @@ std::optional<Options> ParseOptions(const std::vector<std::string>& args, std::s
       if (!value(options.plugin)) return std::nullopt;
     } else if (arg == "--script") {
       if (!value(options.script)) return std::nullopt;
+    } else if (arg == "--check") {
+      if (!value(check)) return std::nullopt;
+    } else if (arg == "--warnings") {
+      options.warnings = true;
     } else if (arg == "--list") {
       list = true;
     } else if (arg == "--isolated") {
@@ -37,6 +47,15 @@ std::optional<Options> ParseOptions(const std::vector<std::string>& args, std::s
       error = "unknown argument \"" + arg + "\"";
       return std::nullopt;
     }
+  }
+  if (!check.empty()) {
+    if (list || !options.script.empty()) {
+      error = "--check runs nothing, so it goes without --script and --list";
+      return std::nullopt;
+    }
+    options.mode = Mode::Check;
+    options.script = check;
+    return options;
   }
   if (options.plugin.empty()) {
     error = "--plugin PATH is required";

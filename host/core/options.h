@@ -7,13 +7,14 @@
 
 namespace host {
 
-enum class Mode { Interactive, Script, List, Help };
+enum class Mode { Interactive, Script, List, Check, Help };
 
 struct Options {
   Mode mode = Mode::Interactive;
   std::string plugin;
   std::string script;
   bool isolated = false;
+  bool warnings = false;  // --warnings: as if the script began with `warnings on`
 };
 
 // args without the program name; nullopt and a message for a bad command line.

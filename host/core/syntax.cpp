@@ -4,6 +4,8 @@
 #include <charconv>
 #include <map>
 
+#include "host/core/usage.h"
+
 namespace host::script {
 namespace {
 
@@ -45,6 +47,7 @@ const std::map<std::string, std::string, std::less<>>& Signatures() {
       {"save-capture", "s"},
       {"expect-plugin-windows", "s n"},
       {"expect-plugin-window", "s visible|hidden|enabled|disabled|size n? n?"},
+      {"expect-gauge", "s shown|hidden"},
       {"gdi-mark", ""},
       {"expect-gdi-flat", "n?"},
       {"about", "close-with ok|frame screenshot? s?"},
@@ -59,7 +62,8 @@ const std::map<std::string, std::string, std::less<>>& Signatures() {
       {"screenshot", "s"},
       {"echo", "*"},
       {"fpu", "53|64"},
-      {"repeat", "n"},
+      {"repeat", "n as? s?"},
+      {"warnings", "on|off"},
       {"bench", "s n"},
   };
   return table;
@@ -156,7 +160,16 @@ std::optional<std::string> CheckLine(const Line& line, bool isFirst) {
     if (args.size() != 1) return std::string("too many arguments");
     return std::nullopt;
   }
-  if (auto error = CheckArguments(found->second, args)) return error;
+  if (auto error = CheckArguments(found->second, args)) {
+    if (*error == "too few arguments" || *error == "too many arguments") {
+      *error += "; usage: " + UsageLine(word.text, found->second);
+    }
+    return error;
+  }
+  if (word.text == "repeat" && args.size() == 2) return "as needs a name; usage: " + UsageLine("repeat", "");
+  if (word.text == "repeat" && args.size() == 3 && (args[2].quoted || args[2].text.find_first_of("[]") != std::string::npos)) {
+    return "the loop counter's name " + args[2].text + " must be a plain word, used as [" + args[2].text + "]";
+  }
   if (word.text == "about" && args.size() == 3) return std::string("screenshot needs a file name");
   if (word.text == "expect-plugin-window" && args[1].text == "size" && args.size() != 4) {
     return std::string("size needs a width and a height");

@@ -5,3 +5,6 @@
 #include "host/core/script.cpp"
 #include "host/core/syntax.cpp"
 #include "host/core/text.cpp"
+#include "host/core/library_file.cpp"
+#include "host/core/usage.cpp"
+#include "host/core/action_check.cpp"

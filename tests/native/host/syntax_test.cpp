@@ -6,7 +6,7 @@ namespace host::script {
 namespace {
 
 std::optional<std::string> Check(const char* text, bool first = false) {
-  Script s = Parse(text);
+  Script s = Parse(std::string(text) + (std::string(text).starts_with("repeat") ? "\nend" : ""));
   EXPECT_TRUE(s.errors.empty()) << text;
   return CheckLine(s.lines.at(0), first);
 }
@@ -21,8 +21,9 @@ TEST(ScriptSyntax, GoodLines) {
            "expect-plugin-window R hidden", "expect-gdi-flat", "expect-gdi-flat 2",
            "about close-with frame", "about close-with ok screenshot \"a.png\"", "dialog close-with cancel", "loc-file none",
            "echo", "echo a \"b\" nil", "bench \"x\" 10", "post R +5",
+           "repeat 3", "repeat 251 as i", "warnings on", "warnings off", "expect-gauge R hidden",
        }) {
-    Script s = Parse(std::string(line) + (std::string(line).starts_with("bench") ? "\nend" : ""));
+    Script s = Parse(std::string(line) + (std::string(line).starts_with("bench") || std::string(line).starts_with("repeat") ? "\nend" : ""));
     ASSERT_TRUE(s.errors.empty()) << line;
     EXPECT_EQ(CheckLine(s.lines.at(0), false), std::nullopt) << line;
   }
@@ -35,8 +36,15 @@ TEST(ScriptSyntax, BadLinesSayWhy) {
   } cases[] = {
       {"regster", "unknown command \"regster\""},
       {"\"register\"", "unknown command \"register\""},
-      {"register now", "too many arguments"},
-      {"expect-actions", "too few arguments"},
+      {"register now", "too many arguments; usage: register"},
+      {"expect-actions", "too few arguments; usage: expect-actions COUNT"},
+      {"object R 1 2 3", "too few arguments; usage: object NAME X Y WIDTH HEIGHT"},
+      {"exec", "too few arguments; usage: exec ACTION \"parameter\" ... (ACTION: a name such as TarvexCreate, or its number)"},
+      {"repeat 3 as", "as needs a name; usage: repeat COUNT [as NAME] ... end"},
+      {"repeat 3 for i", "expected as, found \"for\""},
+      {"repeat 3 as \"i\"", "the loop counter's name i must be a plain word, used as [i]"},
+      {"warnings maybe", "expected on|off, found \"maybe\""},
+      {"expect-gauge R visible", "expected shown|hidden, found \"visible\""},
       {"expect-actions eight", "\"eight\" is not an integer"},
       {"expect-actions 99999999999", "\"99999999999\" is not an integer"},
       {"expect yes", "expected true|false, found \"yes\""},
@@ -47,6 +55,8 @@ TEST(ScriptSyntax, BadLinesSayWhy) {
       {"object nil 1 2 3 4", "nil is not allowed here"},
       {"expect-plugin-window R size 10", "size needs a width and a height"},
       {"expect-plugin-window R visible 3", "too many arguments"},
+      {"init-twice-check 2", "too many arguments; usage: init-twice-check"},
+      {"fpu 53 64", "too many arguments; usage: fpu 53|64"},
       {"about close-with cancel", "expected ok|frame, found \"cancel\""},
       {"about close-with ok screenshot", "screenshot needs a file name"},
       {"about close-with ok picture \"a.png\"", "expected screenshot, found \"picture\""},

@@ -35,6 +35,8 @@ TEST(HostOptions, Modes) {
       {{"--plugin", "p.nbp", "--script", "s.tvs", "--isolated"}, Mode::Script, true},
       {{"--isolated", "--list", "--plugin", "p"}, Mode::List, true},
       {{"--help"}, Mode::Help, false},
+      {{"--check", "s.tvs"}, Mode::Check, false},
+      {{"--plugin", "p", "--script", "s.tvs", "--warnings"}, Mode::Script, false},
   };
   for (const Case& c : cases) {
     std::string error;
@@ -55,6 +57,8 @@ TEST(HostOptions, BadCommandLines) {
       {{"--plugin", "p", "--script"}, "--script needs a value"},
       {{"--plugin", "p", "--list", "--script", "s"}, "--list and --script exclude each other"},
       {{"--plugin", "p", "-x"}, "unknown argument \"-x\""},
+      {{"--check"}, "--check needs a value"},
+      {{"--check", "a.tvs", "--script", "b.tvs"}, "--check runs nothing, so it goes without --script and --list"},
   };
   for (const Case& c : cases) {
     std::string error;

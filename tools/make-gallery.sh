@@ -1,0 +1,23 @@
+#!/usr/bin/env bash
+# Redraws the guide's pictures in docs/pictures/ with the built plug-in in the
+# host simulator (host/demo/gallery.tvs), then crops and compresses them.
+# `make demo` runs it; the pictures are committed, so reading the guide needs
+# neither a build nor Wine.
+#   tools/make-gallery.sh
+set -euo pipefail
+here=$(cd "$(dirname "$0")/.." && pwd)
+cd "$here"
+mkdir -p docs/pictures
+tools/tarvex-host --script host/demo/gallery.tvs
+# picture, width, height: the part of the host window that the script uses
+while read -r name width height; do
+  python3 tools/png_tidy.py "docs/pictures/$name.png" "$width" "$height"
+done <<'LIST'
+kinds 634 470
+kinds-no-text 634 470
+text-inversion 320 274
+needle-sweep 632 90
+pie-direction 632 136
+cut-down 634 80
+LIST
+echo "Pictures: docs/pictures/"
