@@ -4,7 +4,7 @@
 
 #include "host/commands.h"
 #include "host/core/text.h"
-#include "runtime/core/encodings.h"
+#include "plugin/core/encodings.h"
 
 namespace host {
 namespace {
@@ -142,7 +142,7 @@ std::string LikelyReason(CommandContext& c, bool result) {
   std::string name = param(0);
   HWND object = c.session.Window().Find(name);
   auto crossed = [&](std::size_t lo) -> std::string {
-    auto min = runtime::ParseIntegerText(param(lo)), max = runtime::ParseIntegerText(param(lo + 1));
+    auto min = nb::ParseIntegerText(param(lo)), max = nb::ParseIntegerText(param(lo + 1));
     if (min && max && *min > *max) {
       return "the minimum " + std::to_string(*min) + " is above the maximum " + std::to_string(*max);
     }
@@ -163,7 +163,7 @@ std::string LikelyReason(CommandContext& c, bool result) {
       }
       return {};
     }
-    if (scripted != c.session.command7Answers.end() && !runtime::ParseIntegerText(scripted->second)) {
+    if (scripted != c.session.command7Answers.end() && !nb::ParseIntegerText(scripted->second)) {
       return "the host answered command 7 for " + Shown(name) + " with " + Shown(scripted->second) +
              ", which is no window handle";
     }

@@ -5,9 +5,9 @@
 #include "host/core/syntax.h"
 #include "host/core/text.h"
 #include "plugin/core/action_table.h"
-#include "runtime/core/encodings.h"
-#include "runtime/core/font_spec.h"
-#include "runtime/core/words.h"
+#include "plugin/core/encodings.h"
+#include "plugin/core/font_spec.h"
+#include "plugin/core/words.h"
 #include "toolkit/core/ascii.h"
 #include "toolkit/core/color_names.h"
 
@@ -93,9 +93,9 @@ std::string JoinNames(const std::vector<ParamInfo>& params) {
 }
 
 void CheckInteger(const ParamInfo& p, const std::string& text, std::vector<std::string>& out) {
-  if (text.empty() || runtime::ParseIntegerText(text)) return;
+  if (text.empty() || nb::ParseIntegerText(text)) return;
   std::string what = "the " + std::string(p.name) + " " + Q(text);
-  if (runtime::ParseIntegerText(Trim(text))) {
+  if (nb::ParseIntegerText(Trim(text))) {
     out.push_back(what + " has a blank after the number, so it is not read as a number: " + p.otherwise);
   } else {
     out.push_back(what + " is not a whole number (digits, or $ and hexadecimal digits): " + p.otherwise);
@@ -105,8 +105,8 @@ void CheckInteger(const ParamInfo& p, const std::string& text, std::vector<std::
 void CheckTriple(const ParamInfo& p, const std::string& text, std::vector<std::string>& out) {
   if (text.empty()) return;
   std::string what = "the " + std::string(p.name) + " " + Q(text);
-  std::vector<std::string> items = runtime::SplitDelimited(text, ',');
-  if (!runtime::ParseColourTriple(text)) {
+  std::vector<std::string> items = nb::SplitDelimited(text, ',');
+  if (!nb::ParseColourTriple(text)) {
     std::string hint = tk::ColorFromName(Trim(text))
                            ? " (colour identifiers such as clRed are for the font's colour only)"
                            : "";
@@ -116,7 +116,7 @@ void CheckTriple(const ParamInfo& p, const std::string& text, std::vector<std::s
   }
   if (items.size() > 3) out.push_back(what + " has more than three numbers: only the first three count");
   for (std::size_t i = 0; i < 3 && i < items.size(); ++i) {
-    std::optional<std::int32_t> n = runtime::ParseIntegerText(items[i]);
+    std::optional<std::int32_t> n = nb::ParseIntegerText(items[i]);
     if (n && (*n < 0 || *n > 255)) {
       out.push_back(what + ": " + items[i] + " lies outside 0 to 255 and counts as " + std::to_string(*n & 0xFF));
     }
@@ -124,10 +124,10 @@ void CheckTriple(const ParamInfo& p, const std::string& text, std::vector<std::s
 }
 
 void CheckKind(const std::string& text, std::vector<std::string>& out) {
-  if (text.empty() || runtime::ParseKindName(text)) return;
-  for (auto kind : {runtime::GaugeKind::HorizontalBar, runtime::GaugeKind::Needle, runtime::GaugeKind::Pie,
-                    runtime::GaugeKind::Text, runtime::GaugeKind::VerticalBar}) {
-    std::string name = runtime::KindName(kind);
+  if (text.empty() || nb::ParseKindName(text)) return;
+  for (auto kind : {nb::GaugeKind::HorizontalBar, nb::GaugeKind::Needle, nb::GaugeKind::Pie,
+                    nb::GaugeKind::Text, nb::GaugeKind::VerticalBar}) {
+    std::string name = nb::KindName(kind);
     if (tk::SameTextAscii(text, name)) {
       out.push_back("the kind " + Q(text) + " matches " + Q(name) +
                     " only in another case; kind names are read with their case, so the gauge stays a vertical bar");
@@ -139,7 +139,7 @@ void CheckKind(const std::string& text, std::vector<std::string>& out) {
 }
 
 void CheckVisibility(const std::string& text, std::vector<std::string>& out) {
-  if (runtime::ParseVisibilityWord(text)) return;
+  if (nb::ParseVisibilityWord(text)) return;
   for (const char* word : {"Show", "Hide"}) {
     if (tk::SameTextAscii(text, word)) {
       out.push_back("the visibility " + Q(text) + " matches " + Q(word) +
@@ -152,7 +152,7 @@ void CheckVisibility(const std::string& text, std::vector<std::string>& out) {
 
 void CheckFlags(const std::string& text, std::vector<std::string>& out) {
   if (text.empty()) return;
-  std::vector<std::string> items = runtime::SplitDelimited(text, '|');
+  std::vector<std::string> items = nb::SplitDelimited(text, '|');
   const char* what[] = {"hide-text", "hide-gauge"};
   for (std::size_t i = 0; i < 2 && i < items.size(); ++i) {
     if (items[i] != "True" && items[i] != "False") {
@@ -170,7 +170,7 @@ void CheckFlags(const std::string& text, std::vector<std::string>& out) {
 void CheckFont(const std::string& text, std::vector<std::string>& out) {
   if (text.empty()) return;
   tk::FontRecord font;
-  runtime::FontSpecResult result = runtime::ApplyFontSpec(text, font, 96);
+  nb::FontSpecResult result = nb::ApplyFontSpec(text, font, 96);
   // The fields as the author wrote them, for the messages only.
   std::vector<std::string> items;
   for (std::size_t start = 0;;) {
@@ -182,10 +182,10 @@ void CheckFont(const std::string& text, std::vector<std::string>& out) {
   auto item = [&](std::size_t i) { return i < items.size() ? items[i] : std::string(); };
   std::string what = "the font " + Q(text);
   switch (result) {
-    case runtime::FontSpecResult::TooFewFields:
+    case nb::FontSpecResult::TooFewFields:
       out.push_back(what + " has fewer than the five fields face|colour|size|styles|charset: the font is not changed");
       return;
-    case runtime::FontSpecResult::BadColour:
+    case nb::FontSpecResult::BadColour:
       if (item(1).size() > 2 && tk::SameTextAscii(item(1).substr(0, 2), "cl")) {
         out.push_back(what + ": " + Q(item(1)) +
                       " is not one of the 52 colour identifiers: only the face is set, not the size, styles or charset");
@@ -194,17 +194,17 @@ void CheckFont(const std::string& text, std::vector<std::string>& out) {
                       " is no colour identifier or number: only the face is set, not the size, styles or charset");
       }
       return;
-    case runtime::FontSpecResult::BadSize:
+    case nb::FontSpecResult::BadSize:
       out.push_back(what + ": the size " + Q(item(2)) +
                     " is not a whole number of points: face and colour are set, not the size, styles or charset");
       return;
-    case runtime::FontSpecResult::BadCharset:
+    case nb::FontSpecResult::BadCharset:
       out.push_back(what + ": the character set " + Q(item(4)) +
                     " is not a number (0 ANSI, 1 default, 204 Cyrillic...): the charset is not set");
       break;
-    case runtime::FontSpecResult::Applied: break;
+    case nb::FontSpecResult::Applied: break;
   }
-  std::vector<std::string> words = runtime::SplitDelimited(item(3), ' ');
+  std::vector<std::string> words = nb::SplitDelimited(item(3), ' ');
   for (const std::string& word : words) {
     if (word != "fsBold" && word != "fsItalic" && word != "fsUnderline" && word != "fsStrikeOut") {
       out.push_back(what + ": the style " + Q(word) +
@@ -313,8 +313,8 @@ std::vector<std::string> ActionChecker::Exec(const script::Line& line, const Loo
   // A crossed range is refused as a whole.
   if (action->number == 1 || action->number == 4) {
     std::size_t lo = action->number == 1 ? 5 : 1;
-    std::optional<std::int32_t> min = known[lo] ? runtime::ParseIntegerText(params[lo]) : std::nullopt;
-    std::optional<std::int32_t> max = known[lo + 1] ? runtime::ParseIntegerText(params[lo + 1]) : std::nullopt;
+    std::optional<std::int32_t> min = known[lo] ? nb::ParseIntegerText(params[lo]) : std::nullopt;
+    std::optional<std::int32_t> max = known[lo + 1] ? nb::ParseIntegerText(params[lo + 1]) : std::nullopt;
     if (min && max && *min > *max) {
       found.push_back("the minimum " + std::to_string(*min) + " is above the maximum " + std::to_string(*max) +
                       ": the action answers False");
