@@ -35,20 +35,21 @@ class AboutBoxSlot {
 
 }  // namespace
 
+const tk::HandlerBinding<TAboutBoxForm> TAboutBoxForm::kHandlers[] = {
+    {"Button1Click", &TAboutBoxForm::Button1Click},
+};
+
+const tk::ComponentBinding<TAboutBoxForm> TAboutBoxForm::kComponents[] = {
+    {"LinkLabel1", &TAboutBoxForm::LinkLabel1},
+    {"Label3", &TAboutBoxForm::Label3},
+    {"Button1", &TAboutBoxForm::Button1},
+};
+
 TAboutBoxForm::TAboutBoxForm(HWND parentWindow) : tk::TForm("TAboutBoxForm") {
+  BindTables(this, kHandlers, kComponents);
   LoadFromResource("FORM_ABOUTBOXFORM", decor::FormClasses(), parentWindow);
-}
-
-tk::HandlerTable TAboutBoxForm::Handlers() {
-  return {{"Button1Click", [this] { Button1Click(); }}};
-}
-
-void TAboutBoxForm::BindComponents() {
-  auto& link = Get<decor::TLinkLabel>("LinkLabel1");
-  link.SetHyperLink(WithoutScheme(nb::author::kWebSite));
-  auto& mail = Get<tk::TLabel>("Label3");
-  mail.SetCaption(mail.Caption() + std::string(nb::author::kEMail));
-  Get<tk::TButton>("Button1");
+  LinkLabel1->SetHyperLink(WithoutScheme(nb::author::kWebSite));
+  Label3->SetCaption(Label3->Caption() + std::string(nb::author::kEMail));
 }
 
 void TAboutBoxForm::Button1Click() { Close(); }

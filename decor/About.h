@@ -22,9 +22,13 @@ class TAboutBoxForm : public tk::TForm {
 
   void Button1Click();
 
- protected:
-  tk::HandlerTable Handlers() override;
-  void BindComponents() override;
+ private:
+  static const tk::HandlerBinding<TAboutBoxForm> kHandlers[];
+  static const tk::ComponentBinding<TAboutBoxForm> kComponents[];
+
+  decor::TLinkLabel* LinkLabel1 = nullptr;
+  tk::TLabel* Label3 = nullptr;
+  tk::TButton* Button1 = nullptr;
 };
 
 // The about box while ShowAboutBox shows it; null otherwise.

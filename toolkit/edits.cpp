@@ -4,9 +4,11 @@
 
 #include <algorithm>
 #include <charconv>
+#include <cstdint>
 
 #include "toolkit/buttons.h"
 #include "toolkit/container.h"
+#include "toolkit/text.h"
 
 namespace tk {
 
@@ -16,6 +18,24 @@ constexpr int kBevel = 2;
 constexpr UINT_PTR kFrameSubclass = 1;
 }  // namespace
 
+void KeptText::Set(HWND hwnd, const std::string& bytes) {
+  bytes_ = bytes;
+  changed_ = false;
+  setting_ = true;
+  SetWindowTextW(hwnd, Widen(bytes).c_str());
+  setting_ = false;
+}
+
+std::string KeptText::Get(HWND hwnd) const {
+  std::wstring shown = WindowTextWide(hwnd);
+  if (shown == Widen(bytes_)) return bytes_;
+  return Narrow(shown);
+}
+
+void KeptText::Changed() {
+  if (!setting_) changed_ = true;
+}
+
 TEdit::TEdit(const ParentSite& site) {
   CreateNative(site, L"EDIT", ES_AUTOHSCROLL | WS_TABSTOP, WS_EX_CLIENTEDGE);
   SetWindowSubclass(Handle(), &TEdit::FrameProc, kFrameSubclass, reinterpret_cast<DWORD_PTR>(this));
@@ -24,8 +44,8 @@ TEdit::TEdit(const ParentSite& site) {
 
 TEdit::~TEdit() { RemoveWindowSubclass(Handle(), &TEdit::FrameProc, kFrameSubclass); }
 
-std::string TEdit::Text() const { return WindowTextAnsi(Handle()); }
-void TEdit::SetText(const std::string& text) { SetWindowTextAnsi(Handle(), text); }
+std::string TEdit::Text() const { return text_.Get(Handle()); }
+void TEdit::SetText(const std::string& text) { text_.Set(Handle(), text); }
 void TEdit::SetMaxLength(int length) { SendMessageW(Handle(), EM_LIMITTEXT, std::max(0, length), 0); }
 
 void TEdit::SetBevelKind(BevelKind kind) {
@@ -73,7 +93,9 @@ LRESULT CALLBACK TEdit::FrameProc(HWND hwnd, UINT message, WPARAM wParam, LPARAM
 }
 
 LRESULT TEdit::Command(WORD code) {
-  if (code == EN_CHANGE && OnChange) OnChange();
+  if (code != EN_CHANGE) return 0;
+  text_.Changed();
+  if (OnChange) OnChange();
   return 0;
 }
 
@@ -124,21 +146,30 @@ TSpinEdit::~TSpinEdit() {
   if (updown_) DestroyWindow(updown_);
 }
 
-std::string TSpinEdit::Text() const { return WindowTextAnsi(Handle()); }
+std::string TSpinEdit::Text() const { return text_.Get(Handle()); }
+
+void TSpinEdit::SetText(const std::string& text) { text_.Set(Handle(), text); }
 
 int TSpinEdit::Value() const {
   std::string text = Text();
-  long long value = 0;
-  const char* begin = text.data();
-  const char* end = text.data() + text.size();
-  auto [ptr, ec] = std::from_chars(begin, end, value);
-  if (text.empty() || ec != std::errc() || ptr != end) return min_;
-  return static_cast<int>(std::clamp<long long>(value, min_, max_));
+  std::optional<std::int64_t> read;
+  if (reader_) {
+    read = reader_(text);
+  } else {
+    long long value = 0;
+    const char* begin = text.data();
+    const char* end = text.data() + text.size();
+    auto [ptr, ec] = std::from_chars(begin, end, value);
+    if (begin != end && ec == std::errc() && ptr == end) read = value;
+    else if (ec == std::errc::result_out_of_range && ptr == end) read = *begin == '-' ? INT64_MIN : INT64_MAX;
+  }
+  if (!read) return min_;
+  return static_cast<int>(std::clamp<std::int64_t>(*read, min_, std::max(min_, max_)));
 }
 
 void TSpinEdit::SetValue(int value) {
   value = std::clamp(value, min_, std::max(min_, max_));
-  SetWindowTextAnsi(Handle(), std::to_string(value));
+  text_.Set(Handle(), std::to_string(value));
 }
 
 void TSpinEdit::SetMinValue(int value) {
@@ -180,7 +211,9 @@ HBRUSH TSpinEdit::CtlColor(HDC dc) {
 }
 
 LRESULT TSpinEdit::Command(WORD code) {
-  if (code == EN_CHANGE && OnChange) OnChange();
+  if (code != EN_CHANGE) return 0;
+  text_.Changed();
+  if (OnChange) OnChange();
   return 0;
 }
 

@@ -1,9 +1,12 @@
 #pragma once
 // Native edit boxes: an edit with its label above, and a spin box.
 
+#include <cstdint>
 #include <functional>
 #include <memory>
+#include <optional>
 #include <string>
+#include <string_view>
 
 #include "toolkit/label.h"
 #include "toolkit/win_control.h"
@@ -12,14 +15,40 @@ namespace tk {
 
 enum class BevelKind { bkNone, bkTile, bkSoft, bkFlat };
 
+// The text of an edit window as the program last set it, kept as bytes (the
+// host's, in the ANSI code page), and whether the author changed the field
+// since: typing, or WM_SETTEXT from outside followed by EN_CHANGE. Read back,
+// a text the window still shows as it was set gives exactly the bytes set,
+// even bytes the code page cannot show.
+class KeptText {
+ public:
+  void Set(HWND hwnd, const std::string& bytes);
+  std::string Get(HWND hwnd) const;
+  // EN_CHANGE: counts as the author's unless the program is setting the text.
+  void Changed();
+  bool ChangedByAuthor() const { return changed_; }
+
+ private:
+  std::string bytes_;
+  bool setting_ = false;
+  bool changed_ = false;
+};
+
+// Reads a whole number from a field's text; nullopt when unreadable.
+using IntegerReader = std::function<std::optional<std::int64_t>(std::string_view)>;
+
 // An edit box; with BevelKind bkTile and no border it shows an etched
 // two-pixel frame drawn in its non-client area.
 class TEdit : public WinControl {
  public:
   explicit TEdit(const ParentSite& site);
   ~TEdit() override;
+  // The text's bytes: as the program set them while the field shows them.
   std::string Text() const;
+  // Sets the text; not a change by the author.
   void SetText(const std::string& text);
+  // True once the author changed the text since the program last set it.
+  bool ChangedByAuthor() const { return text_.ChangedByAuthor(); }
   void SetMaxLength(int length);
   void SetBevelKind(BevelKind kind);
   void SetBorder(bool single);
@@ -33,6 +62,7 @@ class TEdit : public WinControl {
   static LRESULT CALLBACK FrameProc(HWND hwnd, UINT message, WPARAM wParam, LPARAM lParam,
                                     UINT_PTR id, DWORD_PTR data);
   void UpdateFrame();
+  KeptText text_;
   BevelKind bevel_ = BevelKind::bkNone;
   bool border_ = true;
 };
@@ -58,16 +88,24 @@ class TSpinEdit : public WinControl {
  public:
   explicit TSpinEdit(const ParentSite& site);
   ~TSpinEdit() override;
-  // The number shown, clamped into the range; text that is no whole number
-  // reads as MinValue.
+  // The text read as a whole number (by the reader, else plain decimal
+  // digits with an optional sign), clamped into the range; MinValue when
+  // the text cannot be read.
   int Value() const;
+  // Shows the value in decimal, clamped into the range; not a change by the
+  // author.
   void SetValue(int value);
+  // Shows any text as it stands ("[Count]", "-5"); not a change by the author.
+  void SetText(const std::string& text);
+  // The text's bytes: as the program set them while the field shows them.
+  std::string Text() const;
+  bool ChangedByAuthor() const { return text_.ChangedByAuthor(); }
+  void SetIntegerReader(IntegerReader reader) { reader_ = std::move(reader); }
   int MinValue() const { return min_; }
   int MaxValue() const { return max_; }
   void SetMinValue(int value);
   void SetMaxValue(int value);
   void SetMaxLength(int length);
-  std::string Text() const;
 
   void SetVisible(bool visible) override;
   void SetEnabled(bool enabled) override;
@@ -80,6 +118,8 @@ class TSpinEdit : public WinControl {
 
  private:
   void UpdateRange();
+  KeptText text_;
+  IntegerReader reader_;
   HWND updown_ = nullptr;
   int min_ = 0, max_ = 0;
 };

@@ -12,24 +12,39 @@ namespace tk {
 namespace {
 constexpr wchar_t kFormProperty[] = L"Tarvex2.Form";
 
-// Disables a window for a scope and gives it back its state afterwards.
-class DisabledWindow {
+// For a modal form: disables the owner and every other enabled, visible
+// top-level window of the thread for a scope, and enables again exactly
+// those it disabled.
+class DisabledThreadWindows {
  public:
-  explicit DisabledWindow(HWND hwnd)
-      : hwnd_(hwnd), wasEnabled_(hwnd && IsWindowEnabled(hwnd)) {
-    if (wasEnabled_) EnableWindow(hwnd_, FALSE);
+  explicit DisabledThreadWindows(HWND modal) : modal_(modal) {
+    HWND owner = GetWindow(modal, GW_OWNER);
+    if (owner && IsWindowEnabled(owner)) Disable(owner);
+    EnumThreadWindows(GetCurrentThreadId(), &DisabledThreadWindows::Visit,
+                      reinterpret_cast<LPARAM>(this));
   }
-  DisabledWindow(const DisabledWindow&) = delete;
-  DisabledWindow& operator=(const DisabledWindow&) = delete;
-  ~DisabledWindow() { Restore(); }
+  DisabledThreadWindows(const DisabledThreadWindows&) = delete;
+  DisabledThreadWindows& operator=(const DisabledThreadWindows&) = delete;
+  ~DisabledThreadWindows() { Restore(); }
   void Restore() {
-    if (wasEnabled_ && IsWindow(hwnd_)) EnableWindow(hwnd_, TRUE);
-    wasEnabled_ = false;
+    for (HWND hwnd : disabled_)
+      if (IsWindow(hwnd)) EnableWindow(hwnd, TRUE);
+    disabled_.clear();
   }
 
  private:
-  HWND hwnd_;
-  bool wasEnabled_;
+  static BOOL CALLBACK Visit(HWND hwnd, LPARAM self) {
+    auto* me = reinterpret_cast<DisabledThreadWindows*>(self);
+    if (hwnd != me->modal_ && IsWindowVisible(hwnd) && IsWindowEnabled(hwnd)) me->Disable(hwnd);
+    return TRUE;
+  }
+  void Disable(HWND hwnd) {
+    EnableWindow(hwnd, FALSE);
+    disabled_.push_back(hwnd);
+  }
+
+  HWND modal_;
+  std::vector<HWND> disabled_;
 };
 
 // Marks the form as in its modal loop for a scope.
@@ -78,7 +93,7 @@ void TForm::CreateFormWindow(HWND ownerWindow) {
     y = (GetSystemMetrics(SM_CYSCREEN) - height) / 2;
   }
   if (!CreateHandle(exStyle, style, child ? parentWindow_ : ownerWindow, x, y, width, height,
-                    Widen(caption_).c_str()))
+                    Widen(caption_.Get(nullptr)).c_str()))
     throw std::runtime_error("cannot create the form's window");
   if (exStyle & WS_EX_LAYERED) ApplyLayeredSettings();
   SetPropW(Handle(), kFormProperty, this);
@@ -116,19 +131,7 @@ TForm* TForm::FromDescendant(HWND hwnd) {
   return nullptr;
 }
 
-std::string TForm::Caption() const {
-  if (!HandleAllocated()) return caption_;
-  int n = GetWindowTextLengthW(Handle());
-  std::wstring text(static_cast<std::size_t>(n) + 1, L'\0');
-  GetWindowTextW(Handle(), text.data(), n + 1);
-  text.resize(static_cast<std::size_t>(n));
-  return Narrow(text);
-}
-
-void TForm::SetCaption(const std::string& caption) {
-  caption_ = caption;
-  if (HandleAllocated()) SetWindowTextW(Handle(), Widen(caption).c_str());
-}
+void TForm::SetCaption(const CodedText& caption) { caption_.Set(HandleAllocated() ? Handle() : nullptr, caption); }
 
 void TForm::SetClientSize(int width, int height) {
   clientWidth_ = width;
@@ -184,7 +187,7 @@ int TForm::ShowModal() {
   pendingError_ = nullptr;
   {
     ModalFlag modal(inModal_);
-    DisabledWindow owner(GetWindow(Handle(), GW_OWNER));
+    DisabledThreadWindows others(Handle());
     ShowWindow(Handle(), SW_SHOWNORMAL);
     SetForegroundWindow(Handle());
     if (HWND first = GetNextDlgTabItem(Handle(), nullptr, FALSE)) ::SetFocus(first);
@@ -202,8 +205,8 @@ int TForm::ShowModal() {
       }
       if (!HandleAllocated()) modalResult_ = mrCancel;
     }
-    // The owner comes back before the form hides, so it is activated again.
-    owner.Restore();
+    // The others come back before the form hides, so the owner is activated again.
+    others.Restore();
     if (HandleAllocated()) ShowWindow(Handle(), SW_HIDE);
   }
   if (pendingError_) std::rethrow_exception(std::exchange(pendingError_, nullptr));
@@ -232,7 +235,49 @@ LRESULT TForm::OnGetDefId() {
   return MAKELRESULT(defaultButtonId_, DC_HASDEFID);
 }
 
+UINT FindComponentMessage() {
+  static const UINT message = RegisterWindowMessageA("TarvexFindComponent");
+  return message;
+}
+
+namespace {
+// False when the window or one of its parents up to (not including) top is hidden.
+bool ShownUpTo(HWND hwnd, HWND top) {
+  for (HWND h = hwnd; h && h != top; h = GetParent(h))
+    if (!(GetWindowLongPtrW(h, GWL_STYLE) & WS_VISIBLE)) return false;
+  return true;
+}
+}  // namespace
+
+LRESULT TForm::OnFindComponent(const char* name, RECT* bounds) {
+  if (bounds) *bounds = RECT{};
+  Component* component = name ? FindComponent(name) : nullptr;
+  if (!component) return 0;
+  // Bounds in the surface that carries the component, then in the form's client area.
+  RECT r{};
+  HWND surface = nullptr;
+  bool shown = false;
+  LRESULT result = 1;
+  if (WinControl* win = component->AsWinControl()) {
+    r = RECT{win->Left(), win->Top(), win->Left() + win->Width(), win->Top() + win->Height()};
+    surface = GetParent(win->Handle());
+    shown = win->Visible() && ShownUpTo(win->Handle(), Handle());
+    result = reinterpret_cast<LRESULT>(win->Handle());
+  } else if (Control* control = component->AsControl()) {
+    r = control->BoundsRect();
+    surface = control->Parent() ? control->Parent()->Handle() : nullptr;
+    shown = control->Visible() && surface && ShownUpTo(surface, Handle());
+  }
+  if (bounds && shown && surface) {
+    MapWindowPoints(surface, Handle(), reinterpret_cast<POINT*>(&r), 2);
+    *bounds = r;
+  }
+  return result;
+}
+
 LRESULT TForm::HandleMessage(UINT message, WPARAM wParam, LPARAM lParam) {
+  if (message == FindComponentMessage())
+    return OnFindComponent(reinterpret_cast<const char*>(wParam), reinterpret_cast<RECT*>(lParam));
   switch (message) {
     case WM_CLOSE: return OnClose();
     case DM_GETDEFID: return OnGetDefId();

@@ -6,13 +6,16 @@
 
 #include <windows.h>
 
+#include <cstddef>
 #include <exception>
+#include <functional>
 #include <map>
 #include <memory>
 #include <string>
 #include <string_view>
 #include <vector>
 
+#include "toolkit/buttons.h"
 #include "toolkit/component.h"
 #include "toolkit/container.h"
 
@@ -21,6 +24,48 @@ namespace tk {
 enum ModalResult : int { mrNone = 0, mrOk = 1, mrCancel = 2, mrAbort = 3 };
 enum class FormBorderStyle { bsNone, bsSingle, bsDialog };
 enum class FormPosition { poDesigned, poScreenCenter };
+
+// Binding by table: a form class names its handlers and the components its
+// code uses once, e.g. in its .cpp file
+//   constexpr tk::HandlerBinding<TFormOne> TFormOne::kHandlers[] = {
+//       {"Kn1Click", &TFormOne::Kn1Click}};
+//   const tk::ComponentBinding<TFormOne> TFormOne::kComponents[] = {
+//       {"LEdit1", &TFormOne::LEdit1}};
+// and calls BindTables(this, kHandlers, kComponents) before loading.
+template <typename F>
+struct HandlerBinding {
+  const char* name;
+  void (F::*method)();
+};
+
+// A component pointer member and the name of its component; the type is
+// checked when the form is loaded (a missing or other component is a load
+// error naming it).
+template <typename F>
+class ComponentBinding {
+ public:
+  template <typename T>
+  ComponentBinding(const char* name, T* F::*member)
+      : name_(name), bind_([member, name](F& form) { form.*member = &form.template Get<T>(name); }) {}
+  const char* Name() const { return name_; }
+  void Bind(F& form) const { bind_(form); }
+
+ private:
+  const char* name_;
+  std::function<void(F&)> bind_;
+};
+
+// The fragments that descriptions include, stored in this module as RCDATA
+// resources FRAGMENT_<NAME IN CAPITALS>.
+form::FragmentSource ModuleFragments();
+
+// The automation message every form window answers (sent, same thread):
+// wParam a component's name (const char*), lParam a RECT* that receives its
+// bounds in the form's client coordinates, all zero when it or one of its
+// parents is hidden. Result: 0 for no such component, the native window of a
+// windowed one (a labelled edit's or spin box's edit, a combo box, a button),
+// 1 for a windowless one.
+UINT FindComponentMessage();
 
 class TForm : public Container {
  public:
@@ -33,6 +78,7 @@ class TForm : public Container {
 
   // Builds the form from a description: its properties, a hidden top-level
   // window owned by ownerWindow, the components, then BindComponents().
+  // The description's include lines take fragments from ModuleFragments().
   // Throws form::DescriptionError for anything the description or the
   // registry cannot satisfy.
   void Load(std::string_view description, const ClassRegistry& classes, HWND ownerWindow);
@@ -52,9 +98,10 @@ class TForm : public Container {
   bool TransparentColor() const { return transparentColor_; }
   TColor TransparentColorValue() const { return transparentColorValue_; }
 
-  // Disables the owner, shows the form and runs messages until ModalResult
-  // is set; hides the form and re-enables the owner. Rethrows an error that
-  // a handler raised meanwhile.
+  // Disables the owner and every other enabled visible top-level window of
+  // the thread, shows the form and runs messages until ModalResult is set;
+  // hides the form and enables again the windows it disabled. Rethrows an
+  // error that a handler raised meanwhile.
   int ShowModal();
   int GetModalResult() const { return modalResult_; }
   void SetModalResult(int result) { modalResult_ = result; }
@@ -62,8 +109,11 @@ class TForm : public Container {
   void Close();
   bool InModalLoop() const { return inModal_; }
 
-  std::string Caption() const;
-  void SetCaption(const std::string& caption);
+  std::string Caption() const { return caption_.Get(HandleAllocated() ? Handle() : nullptr).bytes; }
+  void SetCaption(const std::string& caption) { SetCaption(CodedText{caption, kAnsiCodePage}); }
+  // Bytes in a stated code page, shown through the wide-character API.
+  void SetCaption(const CodedText& caption);
+  CodedText CaptionText() const { return caption_.Get(HandleAllocated() ? Handle() : nullptr); }
   void SetClientSize(int width, int height);
 
   Component* FindComponent(std::string_view name) const;
@@ -82,6 +132,27 @@ class TForm : public Container {
     return *object;
   }
 
+  // Binding by table (see HandlerBinding); call before loading. The tables'
+  // handlers join those of Handlers(); their components are looked up after
+  // loading, before BindComponents().
+  template <typename F, std::size_t N>
+  void BindHandlerTable(F* self, const HandlerBinding<F> (&table)[N]) {
+    for (const HandlerBinding<F>& b : table) {
+      void (F::*method)() = b.method;
+      boundHandlers_.emplace_back(b.name, [self, method] { (self->*method)(); });
+    }
+  }
+  template <typename F, std::size_t N>
+  void BindComponentTable(F* self, const ComponentBinding<F> (&table)[N]) {
+    for (const ComponentBinding<F>& b : table) componentBinders_.push_back([self, b] { b.Bind(*self); });
+  }
+  template <typename F, std::size_t H, std::size_t C>
+  void BindTables(F* self, const HandlerBinding<F> (&handlers)[H],
+                  const ComponentBinding<F> (&components)[C]) {
+    BindHandlerTable(self, handlers);
+    BindComponentTable(self, components);
+  }
+
   // Runs a handler; an error in it is kept and ends the modal loop.
   void Invoke(const Handler& handler);
 
@@ -93,9 +164,10 @@ class TForm : public Container {
   static TForm* FromDescendant(HWND hwnd);
 
  protected:
-  // The handlers that descriptions may name.
+  // The handlers that descriptions may name, besides those bound by table.
   virtual HandlerTable Handlers() { return {}; }
-  // Looks up, with Get<T>, every component the code uses.
+  // Looks up, with Get<T>, every component the code uses (besides those
+  // bound by table, which are looked up first).
   virtual void BindComponents() {}
 
   LRESULT HandleMessage(UINT message, WPARAM wParam, LPARAM lParam) override;
@@ -109,10 +181,13 @@ class TForm : public Container {
                         LoadContext& context);
   void ArrangeTabOrder();
   LRESULT OnClose();
+  LRESULT OnFindComponent(const char* name, RECT* bounds);
   LRESULT OnGetDefId();
   WPARAM MapDialogCommand(WPARAM wParam) const;
 
   std::string className_;
+  HandlerTable boundHandlers_;
+  std::vector<std::function<void()>> componentBinders_;
   std::vector<std::unique_ptr<Component>> components_;
   std::map<std::string, Component*, std::less<>> byName_;
   std::map<int, WinControl*> byId_;
@@ -124,7 +199,7 @@ class TForm : public Container {
   std::exception_ptr pendingError_;
 
   // Stored properties, applied when the window is made.
-  std::string caption_;
+  WindowCaption caption_;
   int clientWidth_ = 0, clientHeight_ = 0;
   int left_ = 0, top_ = 0;
   FormBorderStyle borderStyle_ = FormBorderStyle::bsDialog;

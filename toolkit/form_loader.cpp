@@ -2,6 +2,7 @@
 #include <windows.h>
 
 #include <algorithm>
+#include <optional>
 
 #include "toolkit/form.h"
 #include "toolkit/text.h"
@@ -137,7 +138,7 @@ bool SetCommonProperty(WinControl& c, const Property& p, LoadContext&) {
 void TForm::SetFormProperty(const Property& p) {
   const std::string& n = p.name;
   const Value& v = p.value;
-  if (n == "Caption") caption_ = v.AsString();
+  if (n == "Caption") caption_.Set(nullptr, CodedText{v.AsString(), kAnsiCodePage});
   else if (n == "ClientWidth") clientWidth_ = v.AsInt();
   else if (n == "ClientHeight") clientHeight_ = v.AsInt();
   else if (n == "Left") left_ = v.AsInt();
@@ -231,13 +232,34 @@ void TForm::ArrangeTabOrder() {
   }
 }
 
+namespace {
+// An RCDATA resource of this module; empty when there is none.
+std::optional<std::string_view> StoredResource(const std::string& name) {
+  HRSRC info = FindResourceA(ModuleInstance(), name.c_str(), MAKEINTRESOURCEA(10));
+  HGLOBAL data = info ? LoadResource(ModuleInstance(), info) : nullptr;
+  const void* bytes = data ? LockResource(data) : nullptr;
+  if (!bytes) return std::nullopt;
+  return std::string_view(static_cast<const char*>(bytes), SizeofResource(ModuleInstance(), info));
+}
+}  // namespace
+
+form::FragmentSource ModuleFragments() {
+  return [](std::string_view name) -> std::optional<std::string> {
+    std::string resource = "FRAGMENT_";
+    for (char c : name) resource += (c >= 'a' && c <= 'z') ? static_cast<char>(c - 'a' + 'A') : c;
+    if (auto text = StoredResource(resource)) return std::string(*text);
+    return std::nullopt;
+  };
+}
+
 void TForm::Load(std::string_view description, const ClassRegistry& classes, HWND ownerWindow) {
   if (HandleAllocated()) throw std::logic_error("the form is loaded already");
-  form::ObjectNode root = form::ParseDescription(description);
+  form::ObjectNode root = form::ParseDescription(description, ModuleFragments());
   if (root.className != className_)
     throw DescriptionError(root.line, "the description is of " + root.className + ", not " + className_);
   Name = root.name;
-  HandlerTable handlers = Handlers();
+  HandlerTable handlers = boundHandlers_;
+  for (auto& entry : Handlers()) handlers.push_back(std::move(entry));
   LoadContext context(*this, handlers);
   for (const Property& p : root.properties) SetFormProperty(p);
   ScaleFontToScreen();
@@ -245,18 +267,16 @@ void TForm::Load(std::string_view description, const ClassRegistry& classes, HWN
   CreateComponents(root, *this, classes, context);
   for (const auto& c : components_) c->Loaded();
   ArrangeTabOrder();
+  for (const auto& bind : componentBinders_) bind();
   BindComponents();
   if (visible_) ShowWindow(Handle(), SW_SHOW);
 }
 
 void TForm::LoadFromResource(const char* resourceName, const ClassRegistry& classes,
                              HWND ownerWindow) {
-  HRSRC info = FindResourceA(ModuleInstance(), resourceName, MAKEINTRESOURCEA(10));
-  HGLOBAL data = info ? LoadResource(ModuleInstance(), info) : nullptr;
-  const void* bytes = data ? LockResource(data) : nullptr;
-  if (!bytes) throw DescriptionError(0, std::string("no form description ") + resourceName);
-  Load(std::string_view(static_cast<const char*>(bytes), SizeofResource(ModuleInstance(), info)),
-       classes, ownerWindow);
+  auto text = StoredResource(resourceName);
+  if (!text) throw DescriptionError(0, std::string("no form description ") + resourceName);
+  Load(*text, classes, ownerWindow);
 }
 
 }  // namespace tk

@@ -6,9 +6,12 @@ namespace tk {
 
 TLabel::TLabel(Container* parent) : Control(parent) {}
 
-void TLabel::SetCaption(const std::string& caption) {
-  if (caption == caption_) return;
-  caption_ = caption;
+void TLabel::SetCaption(const std::string& caption) { SetCaption(CodedText{caption, kAnsiCodePage}); }
+
+void TLabel::SetCaption(const CodedText& caption) {
+  if (caption.bytes == caption_ && caption.codePage == codePage_) return;
+  caption_ = caption.bytes;
+  codePage_ = caption.codePage;
   AdjustSize();
   Invalidate();
 }
@@ -41,7 +44,7 @@ void TLabel::AdjustSize() {
   if (!autoSize_) return;
   WindowDC screen(nullptr);
   SelectObjectGuard font(screen.get(), fonts_.Get(Font()));
-  std::wstring text = Widen(caption_.empty() ? std::string(" ") : caption_);
+  std::wstring text = caption_.empty() ? std::wstring(L" ") : Widen(caption_, codePage_);
   RECT r{0, 0, wordWrap_ ? Width() : 0, 0};
   DrawTextW(screen.get(), text.c_str(), static_cast<int>(text.size()), &r,
             TextFormat() | DT_CALCRECT);
@@ -58,7 +61,7 @@ void TLabel::Paint(HDC dc) {
   SelectObjectGuard font(dc, fonts_.Get(Font()));
   SetBkMode(dc, TRANSPARENT);
   SetTextColor(dc, Enabled() ? ColorToRGB(Font().color) : GetSysColor(COLOR_GRAYTEXT));
-  std::wstring text = Widen(caption_);
+  std::wstring text = Widen(caption_, codePage_);
   DrawTextW(dc, text.c_str(), static_cast<int>(text.size()), &r, TextFormat());
 }
 

@@ -5,6 +5,7 @@
 #include <string>
 
 #include "toolkit/control.h"
+#include "toolkit/core/coded_text.h"
 #include "toolkit/font_handle.h"
 
 namespace tk {
@@ -13,8 +14,12 @@ class TLabel : public Control {
  public:
   explicit TLabel(Container* parent = nullptr);
 
+  // The caption's bytes; in the system's ANSI code page unless set with one.
   const std::string& Caption() const { return caption_; }
   void SetCaption(const std::string& caption);
+  // Bytes in a stated code page, drawn through the wide-character API.
+  void SetCaption(const CodedText& caption);
+  CodedText CaptionText() const { return {caption_, codePage_}; }
   bool AutoSize() const { return autoSize_; }
   void SetAutoSize(bool value);
   bool WordWrap() const { return wordWrap_; }
@@ -37,6 +42,7 @@ class TLabel : public Control {
 
  private:
   std::string caption_;
+  unsigned codePage_ = kAnsiCodePage;
   bool autoSize_ = true;
   bool wordWrap_ = false;
   bool transparent_ = false;

@@ -6,6 +6,8 @@
 #include <stdexcept>
 
 #include "toolkit/buttons.h"
+#include "toolkit/container.h"
+#include "toolkit/gdi.h"
 #include "toolkit/text.h"
 
 namespace tk {
@@ -33,6 +35,7 @@ void TComboBox::Recreate(DWORD style) {
                                nullptr);
   if (!fresh) throw std::runtime_error("cannot create a combo box");
   ReplaceWindow(fresh);
+  FillNative();
   ApplyBounds();
 }
 
@@ -53,30 +56,52 @@ void TComboBox::ApplyBounds() {
 }
 
 void TComboBox::AddItem(const std::string& text) {
-  SendMessageW(Handle(), CB_ADDSTRING, 0, reinterpret_cast<LPARAM>(Widen(text).c_str()));
+  // Before the extra entry, which stays last.
+  SendMessageW(Handle(), CB_INSERTSTRING, items_.size(), reinterpret_cast<LPARAM>(Widen(text).c_str()));
+  items_.push_back(text);
 }
 
-void TComboBox::ClearItems() { SendMessageW(Handle(), CB_RESETCONTENT, 0, 0); }
+void TComboBox::ClearItems() {
+  SendMessageW(Handle(), CB_RESETCONTENT, 0, 0);
+  items_.clear();
+  extra_.reset();
+}
 
 void TComboBox::SetItems(const std::vector<std::string>& items) {
   ClearItems();
   for (const std::string& s : items) AddItem(s);
 }
 
+void TComboBox::FillNative() {
+  SendMessageW(Handle(), CB_RESETCONTENT, 0, 0);
+  for (const std::string& s : items_)
+    SendMessageW(Handle(), CB_ADDSTRING, 0, reinterpret_cast<LPARAM>(Widen(s).c_str()));
+  if (extra_) SendMessageW(Handle(), CB_ADDSTRING, 0, reinterpret_cast<LPARAM>(Widen(*extra_).c_str()));
+}
+
+void TComboBox::SetExtraItem(const std::string& text) {
+  if (extra_) SendMessageW(Handle(), CB_DELETESTRING, items_.size(), 0);
+  extra_ = text;
+  SendMessageW(Handle(), CB_ADDSTRING, 0, reinterpret_cast<LPARAM>(Widen(text).c_str()));
+  SetItemIndex(ExtraItemIndex());
+}
+
+int TComboBox::ExtraItemIndex() const { return extra_ ? static_cast<int>(items_.size()) : -1; }
+
 int TComboBox::ItemCount() const { return static_cast<int>(SendMessageW(Handle(), CB_GETCOUNT, 0, 0)); }
 
 std::string TComboBox::Item(int index) const {
-  LRESULT n = SendMessageW(Handle(), CB_GETLBTEXTLEN, static_cast<WPARAM>(index), 0);
-  if (n == CB_ERR) return {};
-  std::wstring text(static_cast<std::size_t>(n) + 1, L'\0');
-  n = SendMessageW(Handle(), CB_GETLBTEXT, static_cast<WPARAM>(index), reinterpret_cast<LPARAM>(text.data()));
-  text.resize(n == CB_ERR ? 0 : static_cast<std::size_t>(n));
-  return Narrow(text);
+  if (index >= 0 && static_cast<std::size_t>(index) < items_.size()) return items_[static_cast<std::size_t>(index)];
+  if (extra_ && index == ExtraItemIndex()) return *extra_;
+  return {};
 }
 
 int TComboBox::ItemIndex() const { return static_cast<int>(SendMessageW(Handle(), CB_GETCURSEL, 0, 0)); }
 
-void TComboBox::SetItemIndex(int index) { SendMessageW(Handle(), CB_SETCURSEL, static_cast<WPARAM>(index), 0); }
+void TComboBox::SetItemIndex(int index) {
+  SendMessageW(Handle(), CB_SETCURSEL, static_cast<WPARAM>(index), 0);
+  changed_ = false;
+}
 
 std::string TComboBox::Text() const {
   if (style_ == ComboStyle::csDropDownList) {
@@ -87,6 +112,7 @@ std::string TComboBox::Text() const {
 }
 
 LRESULT TComboBox::Command(WORD code) {
+  if (code == CBN_SELCHANGE || code == CBN_EDITCHANGE) changed_ = true;
   if (code == CBN_SELCHANGE) {
     if (OnSelect) OnSelect();
     if (OnChange) OnChange();
@@ -96,8 +122,13 @@ LRESULT TComboBox::Command(WORD code) {
   return 0;
 }
 
-TTrackBar::TTrackBar(const ParentSite& site) {
+namespace {
+constexpr UINT_PTR kBorderSubclass = 1;
+}
+
+TTrackBar::TTrackBar(const ParentSite& site) : surface_(site.container) {
   CreateNative(site, TRACKBAR_CLASSW, TBS_HORZ | TBS_AUTOTICKS | WS_TABSTOP);
+  SetWindowSubclass(Handle(), &TTrackBar::BorderProc, kBorderSubclass, reinterpret_cast<DWORD_PTR>(this));
   SetMin(0);
   SetMax(10);
   SetBounds(0, 0, 150, 45);
@@ -132,14 +163,56 @@ void TTrackBar::SetPosition(int value) {
 
 void TTrackBar::SetFrequency(int value) { SendMessageW(Handle(), TBM_SETTICFREQ, value, 0); }
 
+TTrackBar::~TTrackBar() { RemoveWindowSubclass(Handle(), &TTrackBar::BorderProc, kBorderSubclass); }
+
 void TTrackBar::SetBorderWidth(int width) {
   border_ = std::max(0, width);
-  ApplyBounds();
+  // The border is the window's non-client frame: recompute and repaint it.
+  SetWindowPos(Handle(), nullptr, 0, 0, 0, 0,
+               SWP_NOMOVE | SWP_NOSIZE | SWP_NOZORDER | SWP_NOACTIVATE | SWP_FRAMECHANGED);
 }
 
-void TTrackBar::ApplyBounds() {
-  MoveWindow(Handle(), Left() + border_, Top() + border_, std::max(0, Width() - 2 * border_),
-             std::max(0, Height() - 2 * border_), TRUE);
+void TTrackBar::PaintBorder(HDC dc) {
+  // dc's origin is the window's top-left corner.
+  RECT window{};
+  GetWindowRect(Handle(), &window);
+  OffsetRect(&window, -window.left, -window.top);
+  RECT inner = window;
+  InflateRect(&inner, -border_, -border_);
+  SavedDC saved(dc);
+  ExcludeClipRect(dc, inner.left, inner.top, inner.right, inner.bottom);
+  Brush brush = SolidBrush(surface_.Color());
+  FillRect(dc, &window, brush.get());
+}
+
+LRESULT CALLBACK TTrackBar::BorderProc(HWND hwnd, UINT message, WPARAM wParam, LPARAM lParam,
+                                       UINT_PTR, DWORD_PTR data) {
+  auto* self = reinterpret_cast<TTrackBar*>(data);
+  if (self->border_ > 0) {
+    if (message == WM_NCCALCSIZE) {
+      LRESULT result = DefSubclassProc(hwnd, message, wParam, lParam);
+      auto* r = reinterpret_cast<RECT*>(lParam);  // the first rectangle in both forms
+      r->left = std::min(r->left + self->border_, r->right);
+      r->top = std::min(r->top + self->border_, r->bottom);
+      r->right = std::max(r->right - self->border_, r->left);
+      r->bottom = std::max(r->bottom - self->border_, r->top);
+      return result;
+    }
+    if (message == WM_NCPAINT) {
+      LRESULT result = DefSubclassProc(hwnd, message, wParam, lParam);
+      if (HDC dc = GetWindowDC(hwnd)) {
+        self->PaintBorder(dc);
+        ReleaseDC(hwnd, dc);
+      }
+      return result;
+    }
+    if (message == WM_PRINT && (lParam & PRF_NONCLIENT)) {
+      LRESULT result = DefSubclassProc(hwnd, message, wParam, lParam);
+      self->PaintBorder(reinterpret_cast<HDC>(wParam));
+      return result;
+    }
+  }
+  return DefSubclassProc(hwnd, message, wParam, lParam);
 }
 
 LRESULT TTrackBar::Scroll(WORD) {

@@ -36,7 +36,7 @@ void PanelSurface::PaintBackground(HDC dc, const RECT& client) {
   if (UINT edge = EdgeOf(inner, false)) {
     DrawEdge(dc, &r, edge, BF_RECT | BF_ADJUST);
   }
-  if (!caption.empty()) {
+  if (!caption.bytes.empty()) {
     FontCache fonts;
     SelectObjectGuard font(dc, fonts.Get(Font()));
     SetBkMode(dc, TRANSPARENT);
@@ -67,7 +67,9 @@ void TPanel::SetBevelInner(PanelBevel bevel) {
   InvalidateRect(Handle(), nullptr, FALSE);
 }
 
-void TPanel::SetCaption(const std::string& caption) {
+void TPanel::SetCaption(const std::string& caption) { SetCaption(CodedText{caption, kAnsiCodePage}); }
+
+void TPanel::SetCaption(const CodedText& caption) {
   surface_.caption = caption;
   InvalidateRect(Handle(), nullptr, FALSE);
 }

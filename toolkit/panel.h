@@ -4,6 +4,7 @@
 #include <string>
 
 #include "toolkit/container.h"
+#include "toolkit/core/coded_text.h"
 #include "toolkit/win_control.h"
 
 namespace tk {
@@ -14,7 +15,7 @@ class PanelSurface : public Container {
  public:
   PanelBevel outer = PanelBevel::bvRaised;
   PanelBevel inner = PanelBevel::bvNone;
-  std::string caption;
+  CodedText caption;
   void Create(HWND parent, int id);
 
  protected:
@@ -30,6 +31,10 @@ class TPanel : public WinControl {
   void SetBevelOuter(PanelBevel bevel);
   void SetBevelInner(PanelBevel bevel);
   void SetCaption(const std::string& caption);
+  // Bytes in a stated code page, drawn through the wide-character API.
+  void SetCaption(const CodedText& caption);
+  const std::string& Caption() const { return surface_.caption.bytes; }
+  CodedText CaptionText() const { return surface_.caption; }
   void SetColor(TColor color) override;
   void SetFont(const FontRecord& font) override;
 

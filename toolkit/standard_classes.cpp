@@ -51,7 +51,7 @@ const std::vector<std::pair<std::string, PanelBevel>> kBevels = {
 
 PropertyTable<TLabel> LabelProperties() {
   return {
-      {"Caption", StringSetter(&TLabel::SetCaption)},
+      {"Caption", StringSetter<TLabel, const std::string&>(&TLabel::SetCaption)},
       {"AutoSize", BoolSetter(&TLabel::SetAutoSize)},
       {"WordWrap", BoolSetter(&TLabel::SetWordWrap)},
       {"Transparent", BoolSetter(&TLabel::SetTransparent)},
@@ -99,7 +99,7 @@ void AddStandardClasses(ClassRegistry& registry) {
 
   registry.Add(MakeComponentClass<TButton>(
       "TButton", {
-                     {"Caption", StringSetter(&TButton::SetCaption)},
+                     {"Caption", StringSetter<TButton, const std::string&>(&TButton::SetCaption)},
                      {"Default", BoolSetter(&TButton::SetDefault)},
                      {"Cancel", BoolSetter(&TButton::SetCancel)},
                      {"ModalResult", IntSetter(&TButton::SetModalResult)},
@@ -108,7 +108,7 @@ void AddStandardClasses(ClassRegistry& registry) {
 
   registry.Add(MakeComponentClass<TCheckBox>(
       "TCheckBox", {
-                       {"Caption", StringSetter(&TCheckBox::SetCaption)},
+                       {"Caption", StringSetter<TCheckBox, const std::string&>(&TCheckBox::SetCaption)},
                        {"Checked", BoolSetter(&TCheckBox::SetChecked)},
                        {"OnClick", EventSetter(&TCheckBox::OnClick)},
                    }));
@@ -182,7 +182,7 @@ void AddStandardClasses(ClassRegistry& registry) {
       "TPanel", {
                     {"BevelOuter", EnumSetter(&TPanel::SetBevelOuter, kBevels)},
                     {"BevelInner", EnumSetter(&TPanel::SetBevelInner, kBevels)},
-                    {"Caption", StringSetter(&TPanel::SetCaption)},
+                    {"Caption", StringSetter<TPanel, const std::string&>(&TPanel::SetCaption)},
                 }));
 }
 

@@ -1,6 +1,8 @@
 #include "toolkit/core/form_description.h"
 
+#include <optional>
 #include <set>
+#include <utility>
 
 #include "toolkit/core/ascii.h"
 #include "toolkit/core/color_names.h"
@@ -238,58 +240,209 @@ const Property* ObjectNode::Find(std::string_view propertyName) const {
   return nullptr;
 }
 
-ObjectNode ParseDescription(std::string_view text) {
-  ObjectNode root;
-  bool haveRoot = false, rootClosed = false;
-  std::vector<ObjectNode*> open;
-  std::set<std::string> names;
-  int line = 0;
-  std::size_t pos = 0;
-  while (pos <= text.size()) {
-    std::size_t eol = text.find('\n', pos);
-    if (eol == std::string_view::npos) eol = text.size();
-    std::string_view content = text.substr(pos, eol - pos);
-    pos = eol + 1;
-    ++line;
-    Cursor in(content, line);
-    if (in.AtEnd() || in.Peek() == '#') continue;
-    std::string word = in.Identifier(true);
-    if (rootClosed) in.Fail("text after the end of the form");
-    if (word == "object") {
-      ObjectNode node;
-      node.line = line;
-      node.name = in.Identifier();
-      in.Expect(':');
-      node.className = in.Identifier();
-      if (!in.AtEnd()) in.Fail("unexpected text after the class name");
-      if (!names.insert(node.name).second) in.Fail("a second component named " + node.name);
-      if (!haveRoot) {
-        root = std::move(node);
-        haveRoot = true;
-        open.push_back(&root);
-      } else {
-        if (open.empty()) in.Fail("a second form");
-        open.back()->children.push_back(std::move(node));
-        open.push_back(&open.back()->children.back());
+namespace {
+
+constexpr int kMaxFragmentDepth = 16;
+
+// The raw text of each parameter of an include line, as written.
+struct IncludeLine {
+  std::string name;
+  std::vector<std::pair<std::string, std::string>> parameters;
+};
+
+// include Name   or   include Name(Key = value, Other = value)
+IncludeLine ParseInclude(std::string_view content, int line) {
+  Cursor in(content, line);
+  in.Identifier(true);  // the word include
+  IncludeLine result;
+  result.name = in.Identifier();
+  if (in.AtEnd()) return result;
+  // The rest is scanned by hand: values are kept exactly as written.
+  if (in.Peek() != '(') in.Fail("expected '(' after the fragment's name");
+  // Names hold no '(': the first one opens the parameters.
+  std::size_t pos = content.find('(');
+  ++pos;
+  auto skipBlanks = [&] {
+    while (pos < content.size() && IsBlank(content[pos])) ++pos;
+  };
+  auto fail = [&](const std::string& message) -> void { throw DescriptionError(line, message); };
+  skipBlanks();
+  if (pos < content.size() && content[pos] == ')') {
+    ++pos;
+  } else {
+    for (;;) {
+      skipBlanks();
+      std::size_t keyStart = pos;
+      while (pos < content.size() && IsIdentChar(content[pos])) ++pos;
+      if (pos == keyStart || !IsIdentStart(content[keyStart])) fail("expected a parameter name");
+      std::string key(content.substr(keyStart, pos - keyStart));
+      skipBlanks();
+      if (pos >= content.size() || content[pos] != '=') fail("expected '=' after " + key);
+      ++pos;
+      skipBlanks();
+      std::size_t valueStart = pos;
+      int depth = 0;
+      bool quoted = false;
+      for (; pos < content.size(); ++pos) {
+        char c = content[pos];
+        if (quoted) {
+          if (c == '\'') quoted = false;  // '' reads as closing and opening again
+          continue;
+        }
+        if (c == '\'') quoted = true;
+        else if (c == '(' || c == '[') ++depth;
+        else if ((c == ')' || c == ']') && depth > 0) --depth;
+        else if ((c == ',' || c == ')') && depth == 0) break;
       }
-    } else if (word == "end") {
-      if (!in.AtEnd()) in.Fail("unexpected text after end");
-      if (open.empty()) in.Fail("end without object");
-      open.pop_back();
-      if (open.empty()) rootClosed = true;
-    } else {
-      if (open.empty()) in.Fail("property outside an object");
-      in.Expect('=');
-      Property p;
-      p.name = std::move(word);
-      p.line = line;
-      p.value = ParseValue(in, line);
-      open.back()->properties.push_back(std::move(p));
+      if (quoted) fail("unterminated string");
+      if (pos >= content.size()) fail("expected ')' at the end of the include");
+      std::size_t valueEnd = pos;
+      while (valueEnd > valueStart && IsBlank(content[valueEnd - 1])) --valueEnd;
+      if (valueEnd == valueStart) fail("no value for " + key);
+      for (const auto& p : result.parameters)
+        if (p.first == key) fail("a second value for " + key);
+      result.parameters.emplace_back(std::move(key),
+                                     std::string(content.substr(valueStart, valueEnd - valueStart)));
+      if (content[pos++] == ')') break;
     }
   }
-  if (!haveRoot) throw DescriptionError(0, "no object in the description");
-  if (!open.empty()) throw DescriptionError(open.back()->line, "missing end of " + open.back()->name);
-  return root;
+  skipBlanks();
+  if (pos < content.size()) fail("unexpected text after the include");
+  return result;
+}
+
+// Replaces every $(Key) of the fragment by its value; a parameter that the
+// fragment never uses and a $(Key) without a value are mistakes.
+std::string Substitute(std::string_view text, const IncludeLine& include, int line) {
+  std::vector<bool> used(include.parameters.size(), false);
+  std::string out;
+  out.reserve(text.size());
+  std::size_t pos = 0;
+  while (pos < text.size()) {
+    std::size_t mark = text.find("$(", pos);
+    if (mark == std::string_view::npos) {
+      out.append(text.substr(pos));
+      break;
+    }
+    out.append(text.substr(pos, mark - pos));
+    std::size_t close = text.find(')', mark + 2);
+    std::string_view key =
+        close == std::string_view::npos ? text.substr(mark + 2) : text.substr(mark + 2, close - mark - 2);
+    bool found = false;
+    for (std::size_t i = 0; i < include.parameters.size(); ++i) {
+      if (include.parameters[i].first == key) {
+        out.append(include.parameters[i].second);
+        used[i] = true;
+        found = true;
+        break;
+      }
+    }
+    if (!found || close == std::string_view::npos)
+      throw DescriptionError(line, "fragment " + include.name + " needs a value for $(" +
+                                       std::string(key) + ")");
+    pos = close + 1;
+  }
+  for (std::size_t i = 0; i < used.size(); ++i)
+    if (!used[i])
+      throw DescriptionError(line, "fragment " + include.name + " has no parameter " +
+                                       include.parameters[i].first);
+  return out;
+}
+
+// Reads descriptions and the fragments that they include into one tree.
+class Parser {
+ public:
+  explicit Parser(const FragmentSource& fragments) : fragments_(fragments) {}
+
+  ObjectNode Run(std::string_view text) {
+    Lines(text, 0, 0);
+    if (!haveRoot_) throw DescriptionError(0, "no object in the description");
+    if (!open_.empty()) throw DescriptionError(open_.back()->line, "missing end of " + open_.back()->name);
+    return std::move(root_);
+  }
+
+ private:
+  // reportLine: the line that nodes and properties carry; 0 for the
+  // description itself (each its own line), the include's line for fragments.
+  void Lines(std::string_view text, int reportLine, int depth) {
+    const std::size_t openAtStart = open_.size();
+    int line = 0;
+    std::size_t pos = 0;
+    while (pos <= text.size()) {
+      std::size_t eol = text.find('\n', pos);
+      if (eol == std::string_view::npos) eol = text.size();
+      std::string_view content = text.substr(pos, eol - pos);
+      pos = eol + 1;
+      ++line;
+      const int at = reportLine > 0 ? reportLine : line;
+      Cursor in(content, line);
+      if (in.AtEnd() || in.Peek() == '#') continue;
+      std::string word = in.Identifier(true);
+      if (rootClosed_) in.Fail("text after the end of the form");
+      if (word == "object") {
+        ObjectNode node;
+        node.line = at;
+        node.name = in.Identifier();
+        in.Expect(':');
+        node.className = in.Identifier();
+        if (!in.AtEnd()) in.Fail("unexpected text after the class name");
+        if (!names_.insert(node.name).second) in.Fail("a second component named " + node.name);
+        if (!haveRoot_) {
+          root_ = std::move(node);
+          haveRoot_ = true;
+          open_.push_back(&root_);
+        } else {
+          if (open_.empty()) in.Fail("a second form");
+          open_.back()->children.push_back(std::move(node));
+          open_.push_back(&open_.back()->children.back());
+        }
+      } else if (word == "end") {
+        if (!in.AtEnd()) in.Fail("unexpected text after end");
+        if (open_.size() <= openAtStart) in.Fail(depth > 0 ? "end without object in the fragment" : "end without object");
+        open_.pop_back();
+        if (open_.empty()) rootClosed_ = true;
+      } else if (word == "include" && in.Peek() != '=') {
+        if (open_.empty()) in.Fail("include outside an object");
+        Include(content, line, reportLine > 0 ? reportLine : line, depth);
+      } else {
+        if (open_.empty()) in.Fail("property outside an object");
+        in.Expect('=');
+        Property p;
+        p.name = std::move(word);
+        p.line = at;
+        p.value = ParseValue(in, at);
+        open_.back()->properties.push_back(std::move(p));
+      }
+    }
+    if (depth > 0 && open_.size() != openAtStart)
+      throw DescriptionError(open_.back()->line, "missing end of " + open_.back()->name + " in the fragment");
+  }
+
+  void Include(std::string_view content, int line, int at, int depth) {
+    IncludeLine include = ParseInclude(content, line);
+    if (depth >= kMaxFragmentDepth)
+      throw DescriptionError(line, "fragments include each other too deeply (" + include.name + ")");
+    std::optional<std::string> stored = fragments_ ? fragments_(include.name) : std::nullopt;
+    if (!stored) throw DescriptionError(line, "no fragment " + include.name);
+    std::string text = Substitute(*stored, include, line);
+    try {
+      Lines(text, at, depth + 1);
+    } catch (const DescriptionError& e) {
+      throw DescriptionError(line, "in fragment " + include.name + ", " + e.what());
+    }
+  }
+
+  const FragmentSource& fragments_;
+  ObjectNode root_;
+  bool haveRoot_ = false, rootClosed_ = false;
+  std::vector<ObjectNode*> open_;
+  std::set<std::string> names_;
+};
+
+}  // namespace
+
+ObjectNode ParseDescription(std::string_view text, const FragmentSource& fragments) {
+  return Parser(fragments).Run(text);
 }
 
 }  // namespace tk::form

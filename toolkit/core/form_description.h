@@ -17,8 +17,18 @@
 //
 // Properties are applied in the order written; components are created in the
 // order written (later windowless ones paint over earlier ones).
+//
+// Stored fragments: inside any object, a line
+//   include FieldGroup(Name = 'pnl2', Top = 113)
+// inserts the fragment's lines there (property lines and object blocks, no
+// root), after replacing every $(Name) in its text by the value exactly as
+// written. Fragments may include fragments. A missing fragment, a $(Key)
+// without a value and a parameter the fragment never uses are errors naming
+// the include line; nodes and properties from a fragment carry that line.
 
 #include <cstdint>
+#include <functional>
+#include <optional>
 #include <stdexcept>
 #include <string>
 #include <string_view>
@@ -72,7 +82,10 @@ struct ObjectNode {
   const Property* Find(std::string_view propertyName) const;
 };
 
-ObjectNode ParseDescription(std::string_view text);
+// The text of the named fragment; nullopt when there is none.
+using FragmentSource = std::function<std::optional<std::string>(std::string_view name)>;
+
+ObjectNode ParseDescription(std::string_view text, const FragmentSource& fragments = {});
 
 // Visits the node and every nested component, parents first.
 template <typename Visit>

@@ -6,6 +6,7 @@
 #include <filesystem>
 #include <fstream>
 #include <iterator>
+#include <optional>
 #include <set>
 #include <sstream>
 #include <string>
@@ -56,6 +57,34 @@ std::set<std::string> ResourceNames() {
   return names;
 }
 
+std::string Upper(std::string text) {
+  for (char& c : text) c = static_cast<char>(std::toupper(static_cast<unsigned char>(c)));
+  return text;
+}
+
+// The fragments of a description's subsystem: <subsystem>/forms/fragments/<Name>.tfm.
+FragmentSource FragmentsBeside(const fs::path& description) {
+  fs::path dir = description.parent_path() / "fragments";
+  return [dir](std::string_view name) -> std::optional<std::string> {
+    fs::path file = dir / (std::string(name) + ".tfm");
+    if (!fs::is_regular_file(file)) return std::nullopt;
+    return ReadFile(file);
+  };
+}
+
+TEST(StoredDescriptions, EveryFragmentIsStoredUnderItsName) {
+  std::set<std::string> resources = ResourceNames();
+  for (const char* sub : {"toolkit", "gauge", "plugin", "runtime", "decor", "editors"}) {
+    fs::path dir = SourceRoot() / sub / "forms" / "fragments";
+    if (!fs::is_directory(dir)) continue;
+    for (const auto& entry : fs::directory_iterator(dir)) {
+      if (entry.path().extension() != ".tfm") continue;
+      EXPECT_TRUE(resources.count("FRAGMENT_" + Upper(entry.path().stem().string())))
+          << entry.path() << " is stored as FRAGMENT_<NAME>";
+    }
+  }
+}
+
 TEST(StoredDescriptions, EveryDescriptionReadsAndFindsItsResources) {
   std::vector<fs::path> files = Descriptions();
   ASSERT_FALSE(files.empty()) << "no descriptions under " << SourceRoot();
@@ -64,16 +93,12 @@ TEST(StoredDescriptions, EveryDescriptionReadsAndFindsItsResources) {
     SCOPED_TRACE(file.string());
     ObjectNode root;
     try {
-      root = ParseDescription(ReadFile(file));
+      root = ParseDescription(ReadFile(file), FragmentsBeside(file));
     } catch (const DescriptionError& e) {
       ADD_FAILURE() << e.what();
       continue;
     }
-    EXPECT_TRUE(resources.count("FORM_" + [&] {
-      std::string upper = root.name;
-      for (char& c : upper) c = static_cast<char>(std::toupper(static_cast<unsigned char>(c)));
-      return upper;
-    }())) << "stored as FORM_<root name>";
+    EXPECT_TRUE(resources.count("FORM_" + Upper(root.name))) << "stored as FORM_<root name>";
     ForEachObject(root, [&](const ObjectNode& node) {
       for (const Property& p : node.properties) {
         if (p.name.rfind("On", 0) == 0) {

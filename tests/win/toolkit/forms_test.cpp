@@ -67,7 +67,10 @@ TEST(Forms, ComponentsComeFromTheDescription) {
   EXPECT_TRUE(GetWindowLongPtrW(track.Handle(), GWL_STYLE) & TBS_VERT);
   RECT tr{};
   GetWindowRect(track.Handle(), &tr);
-  EXPECT_EQ(tr.right - tr.left, 31) << "inside its one-pixel border";
+  EXPECT_EQ(tr.right - tr.left, 33) << "the component's bounds";
+  GetClientRect(track.Handle(), &tr);
+  EXPECT_EQ(tr.right - tr.left, 31) << "the track bar inside its one-pixel border";
+  EXPECT_EQ(tr.bottom - tr.top, 131);
 
   EXPECT_THROW(form.Get<tk::TButton>("LEdit1"), tk::form::DescriptionError) << "wrong class";
   EXPECT_THROW(form.Get<tk::TButton>("NoSuch"), tk::form::DescriptionError);
@@ -142,22 +145,38 @@ TEST(Forms, ModalResultComesFromButtonsAndTheCloseBox) {
   }
 }
 
-TEST(Forms, OwnerIsDisabledWhileModalAndEnabledAfter) {
-  HWND owner = CreateWindowExW(0, L"STATIC", L"owner", WS_POPUP | WS_VISIBLE, 0, 0, 50, 50,
-                               nullptr, nullptr, nullptr, nullptr);
-  ASSERT_TRUE(owner);
-  {
-    TTestForm form(owner);
-    EXPECT_EQ(GetWindow(form.Handle(), GW_OWNER), owner);
-    bool disabledInside = false;
-    ShowAndAct(form, [&] {
-      disabledInside = !IsWindowEnabled(owner);
-      form.SetModalResult(tk::mrOk);
-    });
-    EXPECT_TRUE(disabledInside);
-    EXPECT_TRUE(IsWindowEnabled(owner));
+TEST(Forms, OtherWindowsOfTheThreadAreDisabledWhileModalAndOnlyThoseEnabledAfter) {
+  auto topLevel = [](const wchar_t* name, bool enabled) {
+    HWND h = CreateWindowExW(0, L"STATIC", name, WS_POPUP | WS_VISIBLE | (enabled ? 0 : WS_DISABLED),
+                             0, 0, 50, 50, nullptr, nullptr, nullptr, nullptr);
+    EXPECT_TRUE(h);
+    return h;
+  };
+  for (bool withOwner : {true, false}) {
+    SCOPED_TRACE(withOwner ? "owned by a window" : "no owner, no active window");
+    HWND owner = topLevel(L"owner", true);
+    HWND other = topLevel(L"another window of the host", true);
+    HWND disabledBefore = topLevel(L"disabled before", false);
+    if (!withOwner) SetActiveWindow(nullptr);
+    {
+      TTestForm form(withOwner ? owner : nullptr);
+      EXPECT_EQ(GetWindow(form.Handle(), GW_OWNER), withOwner ? owner : nullptr);
+      bool ownerInside = true, otherInside = true, formInside = false;
+      ShowAndAct(form, [&] {
+        ownerInside = IsWindowEnabled(owner);
+        otherInside = IsWindowEnabled(other);
+        formInside = IsWindowEnabled(form.Handle());
+        form.SetModalResult(tk::mrOk);
+      });
+      EXPECT_FALSE(ownerInside);
+      EXPECT_FALSE(otherInside);
+      EXPECT_TRUE(formInside);
+      EXPECT_TRUE(IsWindowEnabled(owner));
+      EXPECT_TRUE(IsWindowEnabled(other));
+      EXPECT_FALSE(IsWindowEnabled(disabledBefore)) << "not ours to enable";
+    }
+    for (HWND h : {owner, other, disabledBefore}) DestroyWindow(h);
   }
-  DestroyWindow(owner);
 }
 
 TEST(Forms, AnErrorInAHandlerEndsTheLoopAndReachesTheCaller) {
@@ -222,6 +241,134 @@ TEST(Forms, VisualStylesComeFromTheModulesManifest) {
   EXPECT_TRUE(FindActCtxSectionStringW(0, nullptr, ACTIVATION_CONTEXT_SECTION_WINDOW_CLASS_REDIRECTION,
                                        L"Button", &data))
       << "common controls 6.0 redirect the button class";
+}
+
+}  // namespace
+
+namespace {
+
+// A form class bound by table, over descriptions given as text.
+class TableForm : public tk::TForm {
+ public:
+  TableForm() : tk::TForm("TTableForm") { BindTables(this, kHandlers, kComponents); }
+  void Kn1Click() { ++clicks; }
+  int clicks = 0;
+  tk::TLabeledEdit* LEdit2 = nullptr;
+  tk::TPanel* pnl2 = nullptr;
+  tk::TSpeedButton* SpeedButton2 = nullptr;
+
+ private:
+  static constexpr tk::HandlerBinding<TableForm> kHandlers[] = {{"Kn1Click", &TableForm::Kn1Click}};
+  static inline const tk::ComponentBinding<TableForm> kComponents[] = {
+      {"LEdit2", &TableForm::LEdit2}, {"pnl2", &TableForm::pnl2}, {"SpeedButton2", &TableForm::SpeedButton2}};
+};
+
+std::string TableFormText(const std::string& inner) {
+  return "object TableForm: TTableForm\n  ClientWidth = 400\n  ClientHeight = 200\n" + inner + "end\n";
+}
+
+TEST(Forms, StoredFragmentsGiveComponentsWithFlatNames) {
+  TableForm form;
+  form.Load(TableFormText("  include TestGroup(Panel = pnl1, Top = 8, Edit = LEdit1, Caption = 'Name:', Button = Kn1)\n"
+                          "  include TestGroup(Panel = pnl2, Top = 70, Edit = LEdit2, Caption = 'Colour, bg:', Button = SpeedButton2)\n"
+                          "  Color = clWhite\n"),
+            decor::FormClasses(), nullptr);
+  ASSERT_TRUE(form.LEdit2 && form.pnl2 && form.SpeedButton2) << "bound by table";
+  EXPECT_EQ(&form.Get<tk::TLabeledEdit>("LEdit1"), &form.Get<tk::TLabeledEdit>("LEdit1"));
+  EXPECT_EQ(GetParent(form.LEdit2->Handle()), form.pnl2->Handle()) << "nested as in the fragment";
+  EXPECT_EQ(form.pnl2->Top(), 70);
+  EXPECT_EQ(form.LEdit2->EditLabel().Caption(), "Colour, bg:");
+  EXPECT_EQ(form.SpeedButton2->Left(), 210) << "from the fragment the fragment includes";
+  EXPECT_EQ(form.Color(), tk::clWhite) << "written after the include";
+
+  // The fragment's event names the form's handler.
+  HWND panel = form.pnl2->Handle();
+  LPARAM at = MAKELPARAM(form.SpeedButton2->Left() + 5, form.SpeedButton2->Top() + 5);
+  SendMessageW(panel, WM_LBUTTONDOWN, MK_LBUTTON, at);
+  SendMessageW(panel, WM_LBUTTONUP, 0, at);
+  EXPECT_EQ(form.clicks, 1);
+}
+
+TEST(Forms, FragmentAndBindingMistakesAreLoadErrors) {
+  struct Case {
+    const char* what;
+    std::string text;
+    const char* message;
+  };
+  const std::string group2 =
+      "  include TestGroup(Panel = pnl2, Top = 70, Edit = LEdit2, Caption = 'x', Button = SpeedButton2)\n";
+  const Case cases[] = {
+      {"fragment not stored", TableFormText("  include NoSuchFragment\n" + group2), "no fragment NoSuchFragment"},
+      {"two components of one name", TableFormText(group2 + group2), "a second component named pnl2"},
+      {"a value left out", TableFormText("  include TestGroup(Panel = pnl2, Top = 70, Edit = LEdit2, Button = SpeedButton2)\n"),
+       "$(Caption)"},
+      {"bound component missing", TableFormText("  object pnl2: TPanel\n  end\n"), "LEdit2"},
+      {"bound component of another class",
+       TableFormText("  include TestGroup(Panel = pnl2, Top = 70, Edit = SpeedButton2, Caption = 'x', Button = LEdit2)\n"),
+       "LEdit2"},
+  };
+  for (const Case& c : cases) {
+    SCOPED_TRACE(c.what);
+    TableForm form;
+    try {
+      form.Load(c.text, decor::FormClasses(), nullptr);
+      ADD_FAILURE() << "loaded";
+    } catch (const tk::form::DescriptionError& e) {
+      EXPECT_NE(std::string(e.what()).find(c.message), std::string::npos) << e.what();
+    }
+  }
+}
+
+}  // namespace
+
+namespace {
+
+TEST(Forms, TheAutomationMessageFindsComponentsByName) {
+  TTestForm form;
+  wchar_t className[64] = {};
+  GetClassNameW(form.Handle(), className, 64);
+  EXPECT_EQ(std::wstring(className).rfind(L"Tarvex", 0), 0u) << "told apart from common dialogs";
+
+  UINT find = RegisterWindowMessageA("TarvexFindComponent");
+  auto ask = [&](const char* name, RECT* r) {
+    return SendMessageA(form.Handle(), find, reinterpret_cast<WPARAM>(name), reinterpret_cast<LPARAM>(r));
+  };
+  struct Case {
+    const char* name;
+    HWND window;  // null: windowless
+    RECT bounds;
+  };
+  const Case cases[] = {
+      {"LEdit1", form.LEdit1->Handle(), {91 + 5, 8 + 20, 91 + 5 + 135, 8 + 20 + 23}},
+      {"Kn1", nullptr, {91 + 150, 8 + 20, 91 + 176, 8 + 44}},
+      {"ComboBox1", form.Get<tk::TComboBox>("ComboBox1").Handle(), {91 + 185, 28, 91 + 285, 28 + form.Get<tk::TComboBox>("ComboBox1").Height()}},
+      {"SpinEdit1", form.Get<tk::TSpinEdit>("SpinEdit1").Handle(), {96, 64, 206, 90}},
+      {"TrackBar1", form.Get<tk::TTrackBar>("TrackBar1").Handle(), {96, 100, 129, 233}},
+      {"ButtonOK", form.ButtonOK->Handle(), {91 + 140, 240 + 20, 91 + 215, 240 + 45}},
+      {"Label1", nullptr, {95, 244, 95 + form.Get<tk::TLabel>("Label1").Width(), 244 + form.Get<tk::TLabel>("Label1").Height()}},
+      {"Shape1", nullptr, {8, 8, 88, 288}},
+  };
+  for (const Case& c : cases) {
+    SCOPED_TRACE(c.name);
+    RECT r{-1, -1, -1, -1};
+    LRESULT result = ask(c.name, &r);
+    EXPECT_EQ(result, c.window ? reinterpret_cast<LRESULT>(c.window) : 1);
+    EXPECT_TRUE(EqualRect(&r, &c.bounds)) << r.left << "," << r.top << "," << r.right << "," << r.bottom;
+  }
+  RECT r{1, 1, 1, 1};
+  EXPECT_EQ(ask("NoSuch", &r), 0);
+  EXPECT_EQ(ask("ledit1", &r), 0) << "names are case-sensitive";
+
+  // Hidden: the component itself, or the panel that holds it.
+  form.Get<tk::TLabel>("Label1").SetVisible(false);
+  form.Get<tk::TPanel>("Panel1").SetVisible(false);
+  const RECT none{};
+  for (const char* name : {"Label1", "LEdit1", "Kn1"}) {
+    SCOPED_TRACE(name);
+    r = RECT{1, 1, 1, 1};
+    EXPECT_NE(ask(name, &r), 0);
+    EXPECT_TRUE(EqualRect(&r, &none));
+  }
 }
 
 }  // namespace

@@ -16,26 +16,33 @@ namespace tktest {
 class TTestForm : public tk::TForm {
  public:
   explicit TTestForm(HWND owner = nullptr) : tk::TForm("TTestForm") {
+    BindTables(this, kHandlers, kComponents);
     LoadFromResource("FORM_TESTFORM", decor::FormClasses(), owner);
   }
   int kn1Clicks = 0;
   int selects = 0;
   std::function<void()> onKn1;
 
- protected:
-  tk::HandlerTable Handlers() override {
-    return {{"Kn1Click",
-             [this] {
-               ++kn1Clicks;
-               if (onKn1) onKn1();
-             }},
-            {"ComboBox1Select", [this] { ++selects; }}};
+  void Kn1Click() {
+    ++kn1Clicks;
+    if (onKn1) onKn1();
   }
-  void BindComponents() override {
-    Get<tk::TLabeledEdit>("LEdit1");
-    Get<tk::TSpeedButton>("Kn1");
-    Get<tk::TButton>("ButtonOK");
-  }
+  void ComboBox1Select() { ++selects; }
+
+  tk::TLabeledEdit* LEdit1 = nullptr;
+  tk::TSpeedButton* Kn1 = nullptr;
+  tk::TButton* ButtonOK = nullptr;
+
+ private:
+  static constexpr tk::HandlerBinding<TTestForm> kHandlers[] = {
+      {"Kn1Click", &TTestForm::Kn1Click},
+      {"ComboBox1Select", &TTestForm::ComboBox1Select},
+  };
+  static inline const tk::ComponentBinding<TTestForm> kComponents[] = {
+      {"LEdit1", &TTestForm::LEdit1},
+      {"Kn1", &TTestForm::Kn1},
+      {"ButtonOK", &TTestForm::ButtonOK},
+  };
 };
 
 }  // namespace tktest
