@@ -73,6 +73,11 @@ std::vector<COLORREF> PaintedLabel(tk::TLabel& label) {
 TEST(CodePageText, ALabelDrawsCyrillicFromWindows1251OnAnySystem) {
   TTestForm form;
   auto& label = form.Get<tk::TLabel>("Label1");
+  // The captions' font in the field groups, one with Cyrillic letters.
+  tk::FontRecord arial = label.Font();
+  arial.name = "Arial";
+  arial.height = -13;
+  label.SetFont(arial);
   label.SetCaption(tk::CodedText{kChoice1251, tk::kCyrillicCodePage});
   std::vector<COLORREF> fromBytes = PaintedLabel(label);
   // The same characters given in the ANSI code page where it can hold them:
