@@ -1,7 +1,6 @@
 #include "gauge/GaugeDraw.h"
 
 #include <cstring>
-#include <string>
 
 namespace gauges {
 
@@ -16,6 +15,17 @@ void Fill(HDC dc, const core::Rect& r, tk::TColor color) {
 }
 
 }  // namespace
+
+void BlackenOutside(HDC dc, int width, int height, const core::Rect& paint) {
+  const RECT strips[] = {
+      {0, 0, width, paint.top},                       // above
+      {0, paint.bottom, width, height},               // below
+      {0, paint.top, paint.left, paint.bottom},       // left
+      {paint.right, paint.top, width, paint.bottom},  // right
+  };
+  for (const RECT& r : strips)
+    if (r.right > r.left && r.bottom > r.top) PatBlt(dc, r.left, r.top, r.right - r.left, r.bottom - r.top, BLACKNESS);
+}
 
 void DrawPlain(HDC dc, const core::Rect& paint, const GaugeLook& look) {
   Fill(dc, paint, look.backColor);
@@ -78,29 +88,6 @@ tk::Font CreateFontFor(const tk::FontRecord& font) {
   lf.lfPitchAndFamily = DEFAULT_PITCH;
   std::strncpy(lf.lfFaceName, font.name.c_str(), LF_FACESIZE - 1);
   return tk::Font(CreateFontIndirectA(&lf));
-}
-
-void DrawPercentText(OffscreenBitmap& target, const core::Rect& paint, const GaugeLook& look,
-                     const tk::FontRecord& font) {
-  const std::string text = core::PercentText(look.percent);
-  TBltBitmap overlay;  // TextOverlay
-  overlay.MakeLike(target);
-  if (!overlay.Valid()) return;
-  ClearToBlack(overlay, look.width, look.height);
-
-  HDC dc = overlay.Canvas();
-  tk::Font gdiFont = CreateFontFor(font);
-  tk::SelectObjectGuard fontSelection(dc, gdiFont.get());
-  SetBkMode(dc, TRANSPARENT);
-  SetTextColor(dc, tk::ColorToRGB(tk::clWhite));
-  SIZE extent{};
-  GetTextExtentPoint32A(dc, text.c_str(), static_cast<int>(text.size()), &extent);
-  const core::Point at = core::TextPosition(paint, extent.cx, extent.cy);
-  const RECT clip = ToRECT(paint);
-  ExtTextOutA(dc, at.x, at.y, ETO_CLIPPED, &clip, text.c_str(), static_cast<UINT>(text.size()),
-              nullptr);
-
-  XorOnto(target, overlay, look.width, look.height);
 }
 
 }  // namespace gauges

@@ -1,11 +1,10 @@
 #pragma once
-// The drawing steps of the gauge's kinds and of its percentage text. Each
-// works on a bitmap's surface inside the paint rectangle and draws what the
-// portable geometry returns.
+// The drawing steps of the gauge's kinds. Each draws, inside the paint
+// rectangle of a surface whose logical coordinates are the control's, what
+// the portable geometry returns.
 
 #include <windows.h>
 
-#include "gauge/BltBitmap.h"
 #include "gauge/core/geometry.h"
 #include "toolkit/core/color.h"
 #include "toolkit/core/font.h"
@@ -23,6 +22,9 @@ struct GaugeLook {
   tk::TColor color = tk::clWindow;  // outside the pie's and the dial's figure
 };
 
+// Blackens every pixel of (0, 0, width, height) outside the paint rectangle.
+void BlackenOutside(HDC dc, int width, int height, const core::Rect& paint);
+
 void DrawPlain(HDC dc, const core::Rect& paint, const GaugeLook& look);
 void DrawHorizontalBar(HDC dc, const core::Rect& paint, const GaugeLook& look);
 void DrawVerticalBar(HDC dc, const core::Rect& paint, const GaugeLook& look);
@@ -33,11 +35,5 @@ void DrawNeedle(HDC dc, const core::Rect& paint, const GaugeLook& look);
 // that every text pixel is either untouched or exactly inverted by the
 // exclusive-or composition.
 tk::Font CreateFontFor(const tk::FontRecord& font);
-
-// Draws the percentage in white on a black overlay of the target's size,
-// clipped to the paint rectangle, and combines it onto the target by
-// exclusive-or: the text shows the inverse of whatever lies beneath it.
-void DrawPercentText(OffscreenBitmap& target, const core::Rect& paint, const GaugeLook& look,
-                     const tk::FontRecord& font);
 
 }  // namespace gauges

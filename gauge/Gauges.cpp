@@ -1,10 +1,11 @@
 #include "gauge/Gauges.h"
 
-#include "gauge/BltBitmap.h"
 #include "gauge/GaugeDraw.h"
+#include "gauge/GaugeText.h"
 #include "gauge/core/arithmetic.h"
 #include "gauge/core/geometry.h"
 #include "gauge/core/range_message.h"
+#include "toolkit/buffered_paint.h"
 
 namespace gauges {
 
@@ -87,37 +88,41 @@ int TGauge::Percent() const { return core::GaugePercent(minValue_, maxValue_, pr
 void TGauge::Paint(HDC dc) {
   ++paintCount_;
   const int width = Width(), height = Height();
-  if (width <= 0 || height <= 0) return;  // empty bitmaps: nothing reaches the screen
+  if (width <= 0 || height <= 0) return;  // nothing reaches the screen
+  if (tk::PaintBuffer::Shared().Holds(dc)) {
+    Compose(dc);  // the form is being composed off-screen already
+    return;
+  }
+  tk::PaintBuffered(dc, RECT{0, 0, width, height}, [this](HDC surface) { Compose(surface); });
+}
+
+void TGauge::Compose(HDC dc) const {
+  RECT area{0, 0, Width(), Height()}, clip{};
+  const int clipKind = GetClipBox(dc, &clip);
+  if (clipKind == NULLREGION) return;
+  if (clipKind != ERROR && !IntersectRect(&area, &area, &clip)) return;
 
   GaugeLook look;
-  look.width = width;
-  look.height = height;
+  look.width = Width();
+  look.height = Height();
   look.bordered = borderStyle_ == bsSingle;
   look.percent = Percent();
   look.foreColor = foreColor_;
   look.backColor = backColor_;
   look.color = Color();
+  const core::Rect paint = core::PaintRectFor(look.width, look.height, look.bordered);
 
-  OffscreenBitmap image(width, height);  // GaugeImage
-  if (!image.Valid()) return;
-  ClearToBlack(image, width, height);
-  const core::Rect paint = core::PaintRectFor(width, height, look.bordered);
-  {
-    TBltBitmap overlay;  // KindOverlay
-    overlay.MakeLike(image);
-    if (!overlay.Valid()) return;
-    ClearToBlack(overlay, width, height);
-    switch (kind_) {
-      case gkText: DrawPlain(overlay.Canvas(), paint, look); break;
-      case gkHorizontalBar: DrawHorizontalBar(overlay.Canvas(), paint, look); break;
-      case gkVerticalBar: DrawVerticalBar(overlay.Canvas(), paint, look); break;
-      case gkPie: DrawPie(overlay.Canvas(), paint, look); break;
-      case gkNeedle: DrawNeedle(overlay.Canvas(), paint, look); break;
-    }
-    XorOnto(image, overlay, width, height);
+  // Every kind fills the paint rectangle first, which is what black XOR
+  // (black + kind) leaves there; so only the frame around it is blackened.
+  BlackenOutside(dc, look.width, look.height, paint);
+  switch (kind_) {
+    case gkText: DrawPlain(dc, paint, look); break;
+    case gkHorizontalBar: DrawHorizontalBar(dc, paint, look); break;
+    case gkVerticalBar: DrawVerticalBar(dc, paint, look); break;
+    case gkPie: DrawPie(dc, paint, look); break;
+    case gkNeedle: DrawNeedle(dc, paint, look); break;
   }
-  if (showText_) DrawPercentText(image, paint, look, Font());
-  StretchBlt(dc, 0, 0, width, height, image.Canvas(), 0, 0, width, height, SRCCOPY);
+  if (showText_) DrawPercentText(dc, area, paint, look, Font());
 }
 
 }  // namespace gauges

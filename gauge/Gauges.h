@@ -50,9 +50,14 @@ class TGauge : public tk::Control {
   // Number of paints so far (for tests and benchmarks of the repaint rules).
   unsigned PaintCount() const { return paintCount_; }
 
+  // Composes the picture off-screen (in the process's paint buffer, or in
+  // place when dc is that buffer) and copies the part inside dc's clip box
+  // to dc in one blit.
   void Paint(HDC dc) override;
 
  private:
+  // Draws the picture straight onto dc, within its clip box.
+  void Compose(HDC dc) const;
   // A stored value changed: repaint at once, unless loading.
   void Changed();
 

@@ -71,12 +71,31 @@ void Container::PaintBackground(HDC dc, const RECT& client) {
 void Container::PaintTo(HDC dc) {
   RECT client{};
   GetClientRect(Handle(), &client);
-  PaintBackground(dc, client);
-  for (Control* c : controls_) {
+  // Only what the surface lets through is drawn: the invalid part, a band.
+  RECT area = client, clip{};
+  const int clipKind = GetClipBox(dc, &clip);
+  if (clipKind == NULLREGION) return;
+  if (clipKind != ERROR && !IntersectRect(&area, &client, &clip)) return;
+  // The topmost opaque control that covers the whole area hides the
+  // background and every control beneath it.
+  std::size_t first = 0;
+  bool background = true;
+  for (std::size_t i = controls_.size(); i-- > 0;) {
+    const Control* c = controls_[i];
+    RECT r = c->BoundsRect(), covered{};
+    if (c->Visible() && c->Opaque() && IntersectRect(&covered, &r, &area) && EqualRect(&covered, &area)) {
+      first = i;
+      background = false;
+      break;
+    }
+  }
+  if (background) PaintBackground(dc, client);
+  for (std::size_t i = first; i < controls_.size(); ++i) {
+    Control* c = controls_[i];
     if (!c->Visible()) continue;
     RECT r = c->BoundsRect();
     RECT visible{};
-    if (!IntersectRect(&visible, &r, &client)) continue;
+    if (!IntersectRect(&visible, &r, &area)) continue;
     SavedDC saved(dc);
     POINT origin{};
     GetViewportOrgEx(dc, &origin);
@@ -104,9 +123,12 @@ LRESULT Container::HandleMessage(UINT message, WPARAM wParam, LPARAM lParam) {
 
 LRESULT Container::OnPaint() {
   PaintDC dc(Handle());
-  RECT client{};
+  if (!dc.get()) return 0;
+  // Only the invalid rectangle is composed, in the shared paint buffer.
+  RECT client{}, dirty{};
   GetClientRect(Handle(), &client);
-  PaintBuffered(dc.get(), client.right, client.bottom, [this](HDC memory) { PaintTo(memory); });
+  if (!IntersectRect(&dirty, &dc.Dirty(), &client)) return 0;
+  PaintBuffered(dc.get(), dirty, [this](HDC memory) { PaintTo(memory); });
   return 0;
 }
 

@@ -1,6 +1,7 @@
 #pragma once
 // A window that carries windowless controls: it owns their painting order,
-// hit-testing, hover and capture, and composes its picture off-screen.
+// hit-testing, hover and capture, and composes the invalid part of its
+// picture in the process's paint buffer.
 
 #include <windows.h>
 
@@ -31,7 +32,8 @@ class Container : public Window {
   void Realign();
 
   // Draws the window's background and its windowless controls into dc, with
-  // the client area's top-left corner at dc's origin.
+  // the client area's top-left corner at dc's origin, within dc's clip box;
+  // what lies beneath an opaque control covering all of it is not drawn.
   void PaintTo(HDC dc);
 
  protected:

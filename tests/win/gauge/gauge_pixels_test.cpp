@@ -223,28 +223,93 @@ TEST(GaugePixels, FontColourAndEnabledNeverChangeThePicture) {
 }
 
 TEST(GaugePixels, TextIsClippedToThePaintRect) {
-  // A 100% in a large font on a small bordered gauge: the text is wider and
-  // taller than the area, yet the frame stays black.
-  GaugeOnWindow w(30, 20);
-  Configure(w.gauge, gkText, bsSingle, 100);
-  w.gauge.SetBackColor(tk::clBlack);
-  tk::FontRecord font;
-  font.name = "Tahoma";
-  font.height = -40;
-  w.gauge.SetFont(font);
-  w.gauge.SetShowText(true);
-  auto dib = w.Print();
-  int white = 0;
-  for (int y = 0; y < 20; ++y) {
-    for (int x = 0; x < 30; ++x) {
-      bool frame = x == 0 || y == 0 || x == 29 || y == 19;
-      if (frame) {
-        EXPECT_EQ(dib->At(x, y), kBlack) << Where(x, y);
+  // 100% in a large font on small bordered gauges: the text is wider and
+  // taller than the area, yet the frame stays black; underline and
+  // strike-out lines too (ETO_CLIPPED alone leaves them unclipped under
+  // Wine), and also where the paint rectangle is empty.
+  tk::FontRecord plain, lined;
+  plain.name = lined.name = "Tahoma";
+  plain.height = -40;
+  lined.height = -30;
+  lined.style = tk::fsUnderline | tk::fsStrikeOut;
+  tk::FontRecord lined11 = lined;
+  lined11.height = -11;
+  struct Case {
+    const char* name;
+    int width, height;
+    tk::FontRecord font;
+    bool textInside;
+  } cases[] = {
+      {"plain 30x20", 30, 20, plain, true},           {"underline, strike-out 30x20", 30, 20, lined, true},
+      {"underline, strike-out 60x12", 60, 12, lined, true}, {"underline, strike-out 1x14", 1, 14, lined11, false},
+      {"underline, strike-out 14x1", 14, 1, lined11, false},
+  };
+  for (const Case& c : cases) {
+    GaugeOnWindow w(c.width, c.height);
+    Configure(w.gauge, gkText, bsSingle, 100);
+    w.gauge.SetBackColor(tk::clBlack);
+    w.gauge.SetFont(c.font);
+    w.gauge.SetShowText(true);
+    auto dib = w.Print();
+    int white = 0;
+    for (int y = 0; y < c.height; ++y) {
+      for (int x = 0; x < c.width; ++x) {
+        bool frame = x == 0 || y == 0 || x == c.width - 1 || y == c.height - 1;
+        if (frame) {
+          EXPECT_EQ(dib->At(x, y), kBlack) << c.name << " " << Where(x, y);
+        } else if (dib->At(x, y) == RGB(255, 255, 255)) {
+          ++white;
+        }
       }
-      if (!frame && dib->At(x, y) == RGB(255, 255, 255)) ++white;
     }
+    EXPECT_EQ(white > 0, c.textInside) << c.name;
   }
-  EXPECT_GT(white, 0) << "the text is drawn inside";
+}
+
+// A gauge far larger than any bitmap that could hold it (30000 x 30000)
+// still shows the part that its surface lets through.
+TEST(GaugePixels, HugeGaugeShowsItsVisiblePart) {
+  const int size = 30000;
+  TGauge g;
+  g.SetBounds(0, 0, size, size);
+  Configure(g, gkHorizontalBar, bsSingle, 50);  // filled columns 1..14998
+  struct Case {
+    const char* name;
+    POINT origin;  // of the surface, in the gauge's coordinates
+    struct Probe {
+      int x, y;  // in the gauge's coordinates
+      COLORREF colour;
+    } probes[4];
+  } cases[] = {
+      {"top left", {0, 0}, {{0, 0, kBlack}, {1, 1, fore}, {199, 99, fore}, {150, 0, kBlack}}},
+      {"bottom right", {size - 200, size - 100}, {{size - 1, size - 1, kBlack}, {size - 2, size - 2, back},
+                                                 {size - 200, size - 50, back}, {size - 100, size - 1, kBlack}}},
+      {"fill's edge", {14900, 15000}, {{14998, 15050, fore}, {14999, 15050, back}, {14900, 15000, fore},
+                                       {15099, 15099, back}}},
+  };
+  for (const Case& c : cases) {
+    Dib dib(200, 100);
+    dib.Fill(RGB(1, 2, 3));
+    {
+      tk::SavedDC saved(dib.dc());
+      SetViewportOrgEx(dib.dc(), -c.origin.x, -c.origin.y, nullptr);
+      g.Paint(dib.dc());
+    }
+    for (const auto& p : c.probes)
+      EXPECT_EQ(dib.At(p.x - c.origin.x, p.y - c.origin.y), p.colour) << c.name << " " << Where(p.x, p.y);
+  }
+  // On a window: a repaint reaches the screen.
+  GaugeOnWindow w(300, 200);
+  w.gauge.SetBounds(0, 0, size, size);
+  Configure(w.gauge, gkHorizontalBar, bsSingle, 50);
+  ShowWindow(w.host.Handle(), SW_SHOWNOACTIVATE);
+  w.gauge.Repaint();
+  Dib screen(300, 200);
+  tk::WindowDC window(w.host.Handle());
+  BitBlt(screen.dc(), 0, 0, 300, 200, window.get(), 0, 0, SRCCOPY);
+  EXPECT_EQ(screen.At(0, 0), kBlack);
+  EXPECT_EQ(screen.At(150, 100), fore);
+  EXPECT_EQ(screen.At(299, 199), fore);
 }
 
 TEST(GaugePixels, NewGaugeShowsZeroPercentInBlackOnWhite) {

@@ -1,9 +1,11 @@
+#include <memory>
 #include <string>
 #include <vector>
 
 #include <gtest/gtest.h>
 
 #include "tests/support/gui_objects.h"
+#include "gauge/GaugeText.h"
 #include "tests/win/gauge/gauge_fixture.h"
 
 namespace gauges::test {
@@ -73,6 +75,37 @@ TEST(GaugeResources, EmptyGaugeDrawsNothing) {
       for (int x = 0; x < 60; ++x)
         ASSERT_EQ(target.At(x, y), RGB(1, 2, 3)) << c.width << "x" << c.height;
   }
+}
+
+// Gauges hold nothing between paints: 1,000 of them, painted and idle, hold
+// no GDI object beyond the process's paint buffer, text surface and a few
+// fonts, all made by the first paint.
+TEST(GaugeResources, IdleGaugesHoldNoObjects) {
+  HostWindow host(400, 300);
+  ShowWindow(host.Handle(), SW_SHOWNOACTIVATE);
+  tk::FontRecord fonts[6];
+  for (int i = 0; i < 6; ++i) fonts[i].height = -9 - i;
+  {
+    TGauge warm(&host);
+    warm.SetBounds(0, 0, 400, 300);
+    warm.Repaint();
+  }
+  const long base = GdiCount();
+  std::vector<std::unique_ptr<TGauge>> gauges;
+  for (int i = 0; i < 1000; ++i) {
+    auto g = std::make_unique<TGauge>(&host);
+    g->SetBounds(i % 200, i % 150, 20 + i % 180, 10 + i % 140);
+    g->SetKind(static_cast<TGaugeKind>(i % 5));
+    g->SetProgress(i % 101);
+    gauges.push_back(std::move(g));
+  }
+  EXPECT_EQ(GdiCount(), base) << "1,000 gauges painted with one font";
+  for (int i = 0; i < 1000; ++i) gauges[i]->SetFont(fonts[i % 6]);
+  EXPECT_LE(GdiCount(), base + static_cast<long>(GaugeFonts::kKept))
+      << "six fonts in turn: only the last few are kept";
+  EXPECT_LE(GaugeFonts::Shared().Count(), GaugeFonts::kKept);
+  UpdateWindow(host.Handle());  // the form composes every gauge once more
+  EXPECT_LE(GdiCount(), base + static_cast<long>(GaugeFonts::kKept));
 }
 
 }  // namespace

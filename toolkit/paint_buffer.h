@@ -1,0 +1,75 @@
+#pragma once
+// Off-screen surfaces kept between paints. Painting runs on one thread, so
+// one surface serves every form and gauge of the process: it grows to the
+// largest area composed so far (never beyond a bound: larger areas are
+// composed in bands) and is kept, so that a paint creates no bitmap.
+
+#include <windows.h>
+
+#include "toolkit/gdi.h"
+
+namespace tk {
+
+class PaintBuffer {
+ public:
+  // At most this many pixels (16 MB at 32 bits per pixel); larger areas are
+  // composed in bands of whole rows.
+  static constexpr long kMaxPixels = 4L * 1024 * 1024;
+
+  PaintBuffer() = default;
+  PaintBuffer(const PaintBuffer&) = delete;
+  PaintBuffer& operator=(const PaintBuffer&) = delete;
+  ~PaintBuffer();
+
+  // The surface on which forms and controls are composed.
+  static PaintBuffer& Shared();
+
+  // Its memory DC (made on first use; nullptr when it cannot be made). Its
+  // bitmap is screen-compatible and at least as large as the last Reserve.
+  HDC dc();
+  bool Holds(HDC dc) const { return dc && dc == dc_; }
+  int Width() const { return width_; }
+  int Height() const { return height_; }
+  // Grows the bitmap to at least width x height (it never shrinks); false
+  // when it cannot, the old bitmap is then kept.
+  bool Reserve(int width, int height);
+
+  // In use by one composition: a nested one must find another surface.
+  bool Busy() const { return busy_; }
+
+ private:
+  friend class PaintBufferUse;
+
+  HDC dc_ = nullptr;
+  Bitmap bitmap_;
+  HGDIOBJ original_ = nullptr;  // the DC's own 1x1 bitmap, put back before the DC goes
+  int width_ = 0;
+  int height_ = 0;
+  bool busy_ = false;
+};
+
+// Holds a buffer, grown to width x height, for one composition; not held
+// (false) when the buffer is busy or cannot grow.
+class PaintBufferUse {
+ public:
+  PaintBufferUse(PaintBuffer& buffer, int width, int height);
+  PaintBufferUse(const PaintBufferUse&) = delete;
+  PaintBufferUse& operator=(const PaintBufferUse&) = delete;
+  ~PaintBufferUse();
+  explicit operator bool() const { return held_; }
+  HDC dc() const { return held_ ? buffer_.dc_ : nullptr; }
+
+ private:
+  PaintBuffer& buffer_;
+  bool held_ = false;
+};
+
+// Composes `area` (in target's logical coordinates) off-screen and copies it
+// to target: draw(dc) receives a surface whose logical coordinates are the
+// target's, clipped to the part composed. Only the part of area inside the
+// target's clip box is composed, in one copy (a band of rows at a time when
+// it exceeds PaintBuffer::kMaxPixels).
+using PaintCallback = void (*)(void* context, HDC dc);
+void PaintBufferedArea(HDC target, const RECT& area, PaintCallback draw, void* context);
+
+}  // namespace tk
