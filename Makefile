@@ -49,7 +49,7 @@ demo: $(B)/win/build.ninja
 	@echo "Screenshots: dist/demo.png dist/about.png; the guide's pictures: docs/pictures/"
 
 bench: win
-	tools/with-wine.sh bash -c 'cd $(B)/win && ctest --output-on-failure -L bench -V'
+	TARVEX_SCREEN=2048x1536x24 tools/with-wine.sh bash -c 'cd $(B)/win && ctest --output-on-failure -L bench -V'
 
 soak: win
 	tools/with-wine.sh bash -c 'cd $(B)/win && ctest --output-on-failure -L soak -V'

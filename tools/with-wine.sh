@@ -10,7 +10,8 @@ started_x=""
 if [ -z "${TARVEX_KEEP_DISPLAY:-}" ] || [ -z "${DISPLAY:-}" ]; then
   n=$(( 70 + RANDOM % 200 ))
   while [ -e "/tmp/.X11-unix/X$n" ] || [ -e "/tmp/.X$n-lock" ]; do n=$((n + 1)); done
-  Xvfb ":$n" -screen 0 1280x1024x24 -nolisten tcp >/dev/null 2>&1 &
+  # TARVEX_SCREEN: the display's size and depth (make bench asks for room for 1920x1080).
+  Xvfb ":$n" -screen 0 "${TARVEX_SCREEN:-1280x1024x24}" -nolisten tcp >/dev/null 2>&1 &
   started_x=$!
   export DISPLAY=":$n"
   for _ in $(seq 50); do [ -e "/tmp/.X11-unix/X$n" ] && break; sleep 0.1; done
