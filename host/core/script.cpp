@@ -1,5 +1,7 @@
 #include "host/core/script.h"
 
+#include "host/core/steps.h"
+
 namespace host::script {
 namespace {
 
@@ -42,6 +44,27 @@ std::vector<std::string_view> SplitLines(std::string_view text) {
 }
 
 bool OpensBlock(const Line& line) { return line.Command() == "repeat" || line.Command() == "bench"; }
+
+}  // namespace
+
+namespace {
+
+// An edit line takes the lines after it as dialog steps, up to an end, when a
+// step that only a dialog knows comes before any other command: a plain edit
+// followed by, say, a screenshot of the host window stays a plain edit.
+bool EditOpensSteps(const std::vector<std::string_view>& raw, std::size_t at) {
+  for (std::size_t j = at + 1; j < raw.size(); ++j) {
+    std::string_view content = Trim(raw[j]);
+    if (content.empty() || content.front() == '#') continue;
+    std::string error;
+    std::optional<std::vector<Token>> tokens = Tokenize(content, error);
+    if (!tokens || tokens->empty() || tokens->front().quoted) return false;
+    const std::string& word = tokens->front().text;
+    if (IsDialogOnlyStep(word)) return true;
+    if (!IsDialogStep(word)) return false;
+  }
+  return false;
+}
 
 }  // namespace
 
@@ -146,7 +169,7 @@ Script Parse(std::string_view text) {
     }
     if (line.Command() == "end" && line.tokens.size() == 1) {
       if (open.size() == 1) {
-        script.errors.push_back({number, "end without repeat or bench"});
+        script.errors.push_back({number, "end without repeat, bench or edit steps"});
       } else {
         open.pop_back();
         openedAt.pop_back();
@@ -154,7 +177,8 @@ Script Parse(std::string_view text) {
       continue;
     }
     open.back()->push_back(std::move(line));
-    if (OpensBlock(open.back()->back())) {
+    const Line& added = open.back()->back();
+    if (OpensBlock(added) || (added.Command() == "edit" && EditOpensSteps(raw, i))) {
       open.push_back(&open.back()->back().block);
       openedAt.push_back(number);
     }

@@ -44,7 +44,8 @@ std::optional<std::vector<Token>> Tokenize(std::string_view line, std::string& e
 std::string DecodeHexEscapes(std::string_view text);
 
 // Reads a whole script. Block openers are the commands "repeat" and "bench",
-// closed by "end"; "loc-file <<MARK" takes the following lines up to MARK.
+// and "edit" when a dialog step follows it (steps.h); each is closed by
+// "end". "loc-file <<MARK" takes the following lines up to MARK.
 Script Parse(std::string_view text);
 
 // Replaces every [Name] whose variable is known; unknown names stay as written.

@@ -4,6 +4,7 @@
 #include <charconv>
 #include <map>
 
+#include "host/core/steps.h"
 #include "host/core/usage.h"
 
 namespace host::script {
@@ -35,6 +36,7 @@ const std::map<std::string, std::string, std::less<>>& Signatures() {
       {"exec", "s *"},
       {"edit", "s *"},
       {"expect-param", "n q"},
+      {"expect-slot", "n q"},
       {"expect", "true|false"},
       {"expect-interface-call", "n q"},
       {"message", "n"},
@@ -100,6 +102,9 @@ std::optional<std::string> CheckArgument(const std::string& element, const Token
   return "expected " + kind + ", found \"" + token.text + "\"";
 }
 
+
+}  // namespace
+
 std::optional<std::string> CheckArguments(const std::string& signature,
                                           const std::vector<Token>& args) {
   std::vector<std::string> elements = signature.empty() ? std::vector<std::string>{}
@@ -117,8 +122,6 @@ std::optional<std::string> CheckArguments(const std::string& signature,
   if (i < args.size()) return std::string("too many arguments");
   return std::nullopt;
 }
-
-}  // namespace
 
 std::optional<std::int32_t> ParseInteger(std::string_view text) {
   std::string_view digits = text;
@@ -151,7 +154,12 @@ std::optional<std::uint32_t> ParseRgb(std::string_view text) {
 std::optional<std::string> CheckLine(const Line& line, bool isFirst) {
   const Token& word = line.tokens.front();
   auto found = word.quoted ? Signatures().end() : Signatures().find(word.text);
-  if (found == Signatures().end()) return "unknown command \"" + word.text + "\"";
+  if (found == Signatures().end()) {
+    if (!word.quoted && IsDialogOnlyStep(word.text)) {
+      return word.text + " is a step inside a dialog: it belongs in the lines after an edit";
+    }
+    return "unknown command \"" + word.text + "\"";
+  }
   std::vector<Token> args(line.tokens.begin() + 1, line.tokens.end());
   if (word.text == "no-auto-start" && !isFirst) {
     return std::string("no-auto-start must be the first command");
@@ -183,11 +191,27 @@ std::optional<std::string> CheckLine(const Line& line, bool isFirst) {
 std::vector<Error> CheckScript(const Script& script) {
   std::vector<Error> errors = script.errors;
   bool first = true;
+  auto checkSteps = [&](const Line& edit) {
+    const Line* ending = nullptr;
+    for (const Line& step : edit.block) {
+      if (ending) {
+        errors.push_back({step.number, "the dialog ends with " + ending->Command() + " on line " +
+                                           std::to_string(ending->number) + "; no step may follow it"});
+      } else if (auto error = CheckStep(step)) {
+        errors.push_back({step.number, *error});
+      }
+      if (!ending && IsEndingStep(step.Command())) ending = &step;
+    }
+  };
   auto walk = [&](const std::vector<Line>& lines, auto& self) -> void {
     for (const Line& line : lines) {
       if (auto error = CheckLine(line, first)) errors.push_back({line.number, *error});
       first = false;
-      self(line.block, self);
+      if (line.Command() == "edit") {
+        checkSteps(line);
+      } else {
+        self(line.block, self);
+      }
     }
   };
   walk(script.lines, walk);

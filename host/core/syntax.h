@@ -17,6 +17,11 @@ std::optional<std::int32_t> ParseInteger(std::string_view text);
 // Six hexadecimal digits RRGGBB, as 0x00RRGGBB.
 std::optional<std::uint32_t> ParseRgb(std::string_view text);
 
+// nullopt when the arguments fit the signature (the pattern language of the
+// command table: n integer, s text, q text or nil, h RRGGBB, * the rest,
+// words separated by |, a trailing ? for optional); otherwise what is wrong.
+std::optional<std::string> CheckArguments(const std::string& signature, const std::vector<Token>& args);
+
 // nullopt when the line is a known command with fitting arguments;
 // otherwise what is wrong. isFirst: the line is the script's first command.
 std::optional<std::string> CheckLine(const Line& line, bool isFirst);

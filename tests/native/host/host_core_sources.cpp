@@ -3,6 +3,7 @@
 #include "host/core/options.cpp"
 #include "host/core/png.cpp"
 #include "host/core/script.cpp"
+#include "host/core/steps.cpp"
 #include "host/core/syntax.cpp"
 #include "host/core/text.cpp"
 #include "host/core/library_file.cpp"
