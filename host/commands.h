@@ -7,6 +7,7 @@
 #include <map>
 #include <optional>
 #include <string>
+#include <vector>
 
 #include "host/core/script.h"
 #include "host/modal_driver.h"
@@ -26,6 +27,10 @@ void AddPluginCommands(CommandTable& table);   // calls and checks of the export
 void AddWindowCommands(CommandTable& table);   // objects, plug-in windows, pictures, resources
 void AddGeneralCommands(CommandTable& table);  // files, message boxes, time, output
 void AddPixelCommands(CommandTable& table);    // counts of a capture's pixels in a box
+
+// An edit whose block holds dialog steps (commands_editor.cpp).
+void EditWithSteps(CommandContext& c, const script::Line& line, std::int32_t action,
+                   std::vector<std::optional<std::string>> params);
 
 // Argument helpers; the syntax check has already vouched for the shapes.
 std::int32_t IntArg(const script::Line& line, std::size_t index);

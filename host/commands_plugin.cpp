@@ -112,7 +112,13 @@ void Exec(CommandContext& c, const Line& line) {
 
 void Edit(CommandContext& c, const Line& line) {
   c.session.lastExec.reset();
-  if (auto number = Action(c, line)) c.session.Edit(*number, Parameters(c, line));
+  std::optional<std::int32_t> number = Action(c, line);
+  if (!number) return;
+  if (line.block.empty()) {
+    c.session.Edit(*number, Parameters(c, line));
+  } else {
+    EditWithSteps(c, line, *number, Parameters(c, line));
+  }
 }
 
 void ExpectParam(CommandContext& c, const Line& line) {
@@ -239,6 +245,7 @@ void AddPluginCommands(CommandTable& table) {
       {"exec", Exec},
       {"edit", Edit},
       {"expect-param", ExpectParam},
+      {"expect-slot", ExpectParam},
       {"expect", Expect},
       {"expect-interface-call", ExpectInterfaceCall},
       {"answer7", Answer7},

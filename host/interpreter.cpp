@@ -3,6 +3,7 @@
 #include <windows.h>
 
 #include <cstdio>
+#include <utility>
 
 #include "host/core/syntax.h"
 #include "host/core/text.h"
@@ -56,6 +57,12 @@ void Interpreter::Follow(const script::Line& line, Session& session) {
   if (warnings_) {
     for (const std::string& warning : warnings) Warn(warning);
   }
+}
+
+void Interpreter::FailAt(int line, const std::string& message) {
+  int under = std::exchange(line_, line);
+  Fail(message);
+  line_ = under;
 }
 
 void Interpreter::Print(const std::string& line) {

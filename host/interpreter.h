@@ -32,6 +32,7 @@ class Interpreter : public Reporter {
   // What `warnings on` does, from the command line.
   void SetWarnings(bool on) { warnings_ = on; }
   void Print(const std::string& line) override;
+  void FailAt(int line, const std::string& message) override;
   int Failures() const { return failures_; }
   // Where a crash is reported: the line under way.
   std::string Location() const;

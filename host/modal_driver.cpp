@@ -51,6 +51,12 @@ std::vector<HWND> ThreadTopLevelWindows() {
   return windows;
 }
 
+HWND FindButtonByCaption(HWND window, const wchar_t* caption) {
+  ButtonSearch search{caption};
+  EnumChildWindows(window, FindButton, reinterpret_cast<LPARAM>(&search));
+  return search.found;
+}
+
 std::string WindowText(HWND window) {
   wchar_t text[256] = {};
   GetWindowTextW(window, text, 256);
@@ -126,10 +132,8 @@ void ModalDriver::Act(HWND window) {
     PostMessageW(window, WM_CLOSE, 0, 0);
     return;
   }
-  ButtonSearch search{how_ == CloseWith::Ok ? L"OK" : L"Cancel"};
-  EnumChildWindows(window, FindButton, reinterpret_cast<LPARAM>(&search));
-  if (search.found) {
-    PostMessageW(search.found, BM_CLICK, 0, 0);
+  if (HWND button = FindButtonByCaption(window, how_ == CloseWith::Ok ? L"OK" : L"Cancel")) {
+    PostMessageW(button, BM_CLICK, 0, 0);
   } else {
     report_.problems.push_back("window \"" + WindowText(window) + "\" has no " +
                                (how_ == CloseWith::Ok ? "OK" : "Cancel") +

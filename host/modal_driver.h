@@ -53,6 +53,9 @@ class ModalDriver {
 };
 
 std::vector<HWND> ThreadTopLevelWindows();
+// The button child of window whose caption, without its & marks, is that
+// text; nullptr when there is none.
+HWND FindButtonByCaption(HWND window, const wchar_t* caption);
 std::string WindowText(HWND window);
 
 }  // namespace host

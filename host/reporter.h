@@ -11,6 +11,9 @@ class Reporter {
   virtual ~Reporter() = default;
   virtual void Fail(const std::string& message) = 0;
   virtual void Print(const std::string& line) = 0;
+  // A failure that belongs to another line than the one under way (a step
+  // of a block); reporters without lines report it as any other.
+  virtual void FailAt(int /*line*/, const std::string& message) { Fail(message); }
 };
 
 // Prints to the console: lines to stdout, failures to stderr.

@@ -156,10 +156,11 @@ std::optional<bool> Session::Exec(std::int32_t action, std::vector<std::optional
   return ReadBoolean("nbExecAction", result);
 }
 
-std::optional<bool> Session::Edit(std::int32_t action, std::vector<std::optional<std::string>> params) {
+std::optional<bool> Session::Edit(std::int32_t action, std::vector<std::optional<std::string>> params,
+                                  bool watched) {
   lastEdit = std::make_unique<ParamBlock>(std::move(params), RegisteredCount(actions, action));
   std::optional<ModalDriver> driver;
-  StartDriver(driver);
+  if (!watched) StartDriver(driver);
   PluginModule::Result result =
       CallPlugin(Export::EditAction, {static_cast<std::uint32_t>(action), Address(lastEdit->Slots())});
   FinishDriver("nbEditAction", driver);

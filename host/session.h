@@ -74,7 +74,10 @@ class Session : public CallbackSink {
   // Resolves a number or a registered action's name; nullopt when neither.
   std::optional<std::int32_t> ActionNumber(const std::string& text) const;
   std::optional<bool> Exec(std::int32_t action, std::vector<std::optional<std::string>> params);
-  std::optional<bool> Edit(std::int32_t action, std::vector<std::optional<std::string>> params);
+  // watched: the caller drives the dialog itself (an edit's steps), so no
+  // modal driver watches it and an armed close waits for the next call.
+  std::optional<bool> Edit(std::int32_t action, std::vector<std::optional<std::string>> params,
+                           bool watched = false);
   void About(CloseWith how, const std::string& screenshotPath = {});
   // The next exec, edit or about closes its modal window this way.
   void ArmDialog(CloseWith how) { pendingDialog_ = how; }

@@ -1,5 +1,6 @@
 // A small plug-in for testing the host simulator through its scripts: a few
-// actions that use every callback, message and window the host offers. Built
+// actions that use every callback, message and window the host offers, and
+// an editor dialog for the dialog steps (test_editor.cpp). Built
 // with BAD_CONVENTION it breaks the calling convention in ways the host must
 // notice: nbMessage removes a stack argument it was not given, nbAbout
 // clobbers EBX and nbExecAction answers AL=2.
@@ -12,6 +13,7 @@
 #include <vector>
 
 #include "plugin/boundary.h"
+#include "test_editor.h"
 
 namespace {
 
@@ -223,6 +225,7 @@ void NB_REGISTER nbRegisterPlugIn(nb::AddActionProc addAction, std::int32_t, std
       {"TestPick", "Asks the host.", {1, 1, 1}},
       {"TestDialog", "Shows a dialog.", {1}},
       {"TestLoc", "Compares Tarvex.loc with its text.", {1}},
+      {"TestEditor", "Edits five slots in a dialog.", {1, 1, 1, 1, 1}},
   };
   std::int32_t number = 1;
   for (const Action& a : actions) {
@@ -241,6 +244,7 @@ void NB_REGISTER nbRegisterInterfaceAccess(nb::InterfaceAccessProc proc) { Acces
 void NB_REGISTER nbRegisterScriptProcessor(nb::ScriptProcessorProc) {}
 
 nb::HostBool NB_REGISTER nbEditAction(std::int32_t action, nb::HostSlot* params) {
+  if (action == 7) return testplugin::RunTestEditor(params, Access(), Instance()) ? 1 : 0;
   if (action != 4) return 0;
   bool chosen = Pick(&params[0], 8);
   if (chosen) Assign(&params[2], "edited");
