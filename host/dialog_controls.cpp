@@ -301,7 +301,8 @@ std::string ChooseFontIn(HWND dialog, const script::FontChoice& choice) {
   auto size = [&](HWND list, int i) {
     return SendMessageW(list, CB_GETITEMDATA, static_cast<WPARAM>(i), 0) == choice.size;
   };
-  if (!SelectItem(dialog, kFontSize, size)) {
+  if (!SelectItem(dialog, kFontSize, size)) {  // typed into the size box, no item selected
+    SendDlgItemMessageW(dialog, kFontSize, CB_SETCURSEL, static_cast<WPARAM>(-1), 0);
     SetDlgItemTextW(dialog, kFontSize, std::to_wstring(choice.size).c_str());
     Notify(dialog, kFontSize, CBN_EDITCHANGE);
   }
