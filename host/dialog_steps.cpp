@@ -223,7 +223,8 @@ void DialogSteps::Insist(DWORD now) {
   }
   DWORD since = now - (cancelling_ ? cancelledAt_ : endedAt_);
   if (since < kGraceMs * static_cast<DWORD>(insisted_ + 1)) return;
-  std::string title = "\"" + WindowText(dialog_) + "\"";
+  std::string title;  // built by appending: GCC 12 warns falsely on "\"" + text
+  title.append(1, '"').append(WindowText(dialog_)).append(1, '"');
   int line = endedOn_ && !cancelling_ ? endedOn_ : edit_.number;
   if (insisted_ == 0) {
     out_.FailAt(line, "the dialog " + title + " was still open after being asked to end; sent WM_CLOSE");
