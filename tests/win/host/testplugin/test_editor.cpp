@@ -73,14 +73,6 @@ void AskHost(EditorState& s, std::int32_t command) {
   if (slot) GlobalFree(slot);
 }
 
-// The common dialogs are loaded when first used, so that loading the plug-in
-// (--list, every script) does not load comdlg32 and all it pulls in.
-template <typename Function>
-Function CommonDialog(const char* name) {
-  static HMODULE library = LoadLibraryW(L"comdlg32.dll");
-  return library ? reinterpret_cast<Function>(reinterpret_cast<void*>(GetProcAddress(library, name))) : nullptr;
-}
-
 void PickColour(EditorState& s) {
   static COLORREF custom[16] = {};
   CHOOSECOLORW cc{};
@@ -89,8 +81,7 @@ void PickColour(EditorState& s) {
   cc.rgbResult = s.lastColour;
   cc.lpCustColors = custom;
   cc.Flags = CC_RGBINIT;  // not opened in full: the steps must still reach the RGB fields
-  auto choose = CommonDialog<BOOL(WINAPI*)(CHOOSECOLORW*)>("ChooseColorW");
-  if (choose && choose(&cc)) {
+  if (ChooseColorW(&cc)) {
     s.lastColour = cc.rgbResult;
     char text[32];
     std::snprintf(text, sizeof text, "%u,%u,%u", GetRValue(cc.rgbResult), GetGValue(cc.rgbResult),
@@ -108,8 +99,7 @@ void PickFont(EditorState& s) {
   cf.hwndOwner = s.form;
   cf.lpLogFont = &font;
   cf.Flags = CF_SCREENFONTS | CF_EFFECTS | CF_INITTOLOGFONTSTRUCT;
-  auto choose = CommonDialog<BOOL(WINAPI*)(CHOOSEFONTW*)>("ChooseFontW");
-  if (!choose || !choose(&cf)) return;
+  if (!ChooseFontW(&cf)) return;
   char face[LF_FACESIZE * 2] = {};
   WideCharToMultiByte(CP_ACP, 0, font.lfFaceName, -1, face, sizeof face, nullptr, nullptr);
   char text[160];
