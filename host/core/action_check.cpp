@@ -96,7 +96,9 @@ void CheckInteger(const ParamInfo& p, const std::string& text, std::vector<std::
   if (text.empty() || nb::ParseIntegerText(text)) return;
   std::string what = "the " + std::string(p.name) + " " + Q(text);
   if (nb::ParseIntegerText(Trim(text))) {
-    out.push_back(what + " has a blank after the number, so it is not read as a number: " + p.otherwise);
+    const char* where = IsBlank(text.back()) ? "a blank after the number"
+                                             : "a blank other than a space before the number";
+    out.push_back(what + " has " + where + ", so it is not read as a number: " + p.otherwise);
   } else {
     out.push_back(what + " is not a whole number (digits, or $ and hexadecimal digits): " + p.otherwise);
   }

@@ -63,6 +63,7 @@ TEST(ActionCheck, EachMistakeOnceWithItsLine) {
       {"exec TarvexSetFont \"R\" \"Arial|clRed|12|bold|0\"", "the style \"bold\" is none of"},
       {"exec TarvexSetProgress \"R\" \"80 \"", "has a blank after the number"},
       {"exec TarvexSetProgress \"R\" \"eighty\"", "is not a whole number"},
+      {"exec TarvexSetProgress \"R\" \"\\x0980\"", "a blank other than a space before the number"},
       {"exec TarvexSetValue \"R\" \"10\" \"5\"", "the minimum 10 is above the maximum 5: the action answers False"},
       {"exec TarvexCreate \"R\" \"\" \"\" \"\" \"\" \"\" \"\" \"\" \"\" \"False|false\"", "the hide-gauge flag \"false\""},
       {"exec TarvexCreate \"R\" \"\" \"\" \"\" \"\" \"\" \"\" \"\" \"\" \"True\"", "have one word, not two"},
