@@ -1,0 +1,101 @@
+#include "editors/EditorFrame.h"
+
+#include <string_view>
+
+#include "decor/FormClasses.h"
+#include "decor/Gradient.h"
+#include "decor/LinkLabel.h"
+#include "plugin/Localisation.h"
+#include "plugin/PlugInUtils.h"
+#include "plugin/core/author.h"
+#include "plugin/core/encodings.h"
+#include "plugin/core/font_spec.h"
+#include "toolkit/edits.h"
+#include "toolkit/font_handle.h"
+#include "toolkit/label.h"
+
+namespace editors {
+namespace {
+
+constexpr std::string_view kLocFile = "Tarvex.loc";
+
+const tk::ComponentBinding<TEditorForm> kFrameComponents[] = {
+    {"LEdit1", &TEditorForm::LEdit1},
+    {"LabelCommand", &TEditorForm::LabelCommand},
+    {"GradientLabel", &TEditorForm::GradientLabel},
+    {"LabelInfo", &TEditorForm::LabelInfo},
+    {"LinkLabel1", &TEditorForm::LinkLabel1},
+};
+
+// The link kind supplies the scheme; the address is given without it.
+std::string WithoutScheme(std::string_view address) {
+  constexpr std::string_view kScheme = "http://";
+  if (address.substr(0, kScheme.size()) == kScheme) address.remove_prefix(kScheme.size());
+  return std::string(address);
+}
+
+tk::CodedText BuiltIn(const LocalisedText& text) {
+  return tk::CodedText{std::string(text.builtIn), tk::kCyrillicCodePage};
+}
+
+}  // namespace
+
+tk::CodedText LocalisedCaption(std::string_view key, const tk::CodedText& builtIn) {
+  if (!nb::LocKeyExists(key, kLocFile)) return builtIn;
+  return tk::CodedText{nb::LocLookup(key, kLocFile), tk::kAnsiCodePage};
+}
+
+TEditorForm::TEditorForm(std::string className) : tk::TForm(std::move(className)) {
+  BindComponentTable(this, kFrameComponents);
+}
+
+void TEditorForm::LoadEditor(const char* resourceName, HWND parentWindow) {
+  LoadFromResource(resourceName, decor::FormClasses(), parentWindow);
+  LinkLabel1->SetHyperLink(WithoutScheme(nb::author::kWebSite));
+}
+
+void TEditorForm::Kn1Click() { ChooseFromHost(nb::HostCommand::ChooseObject, *LEdit1); }
+
+void TEditorForm::SpeedVariableClick() { ChooseFromHost(nb::HostCommand::ChooseVariable, *LEdit1); }
+
+void TEditorForm::FillObjectName(nb::HostSlot slot) {
+  Localise(*LEdit1, captions::kObjectName);
+  LEdit1->SetText(nb::ReadHostString(slot));
+}
+
+void TEditorForm::ShowAction(const EditorInfo& editor) {
+  LabelCommand->SetCaption(std::string(editor.name));
+  GradientLabel->SetWidth(NameBandWidth(LabelCommand->Caption()));
+  Localise(*LabelInfo, editor.info);
+}
+
+void TEditorForm::ChooseFromHost(nb::HostCommand command, tk::TEdit& field) {
+  std::optional<nb::HostAnswer> answer = nb::AskHost(command, field.Text());
+  if (answer && answer->accepted) field.SetText(answer->text);
+}
+
+void TEditorForm::ChooseColour(tk::TEdit& field) {
+  if (ColorDialog1.Execute(Handle())) field.SetText(nb::FormatColourTriple(ColorDialog1.Color()));
+  BringWindowToTop(Handle());
+}
+
+void TEditorForm::ChooseFont(tk::TEdit& field, tk::TLabel& fontLabel) {
+  if (!FontDialog1.Execute(Handle())) return;
+  fontLabel.SetFont(FontDialog1.Font);
+  const tk::FontRecord& font = fontLabel.Font();
+  field.SetText(nb::FormatFontSpec(font.name, font.color, font.Size(tk::ScreenPixelsPerInch()),
+                                   font.style, font.charset));
+  BringWindowToTop(Handle());
+}
+
+void TEditorForm::Localise(tk::TLabel& label, const LocalisedText& text) {
+  label.SetCaption(BuiltIn(text));
+  label.SetCaption(LocalisedCaption(text.key, label.CaptionText()));
+}
+
+void TEditorForm::Localise(tk::TLabeledEdit& edit, const LocalisedText& text) {
+  Localise(edit.EditLabel(), text);
+  edit.PlaceLabel();
+}
+
+}  // namespace editors
