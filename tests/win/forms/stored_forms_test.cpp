@@ -12,6 +12,11 @@
 #include <vector>
 
 #include "decor/About.h"
+#include "editors/ComboSpin.h"
+#include "editors/EditDuibl.h"
+#include "editors/EditFormNumber.h"
+#include "editors/EditFormOne.h"
+#include "editors/EditFree.h"
 #include "runtime/UnitFORM.h"
 #include "toolkit/form.h"
 #include "toolkit/visual_styles.h"
@@ -23,6 +28,11 @@ const std::map<std::string, std::function<std::unique_ptr<tk::TForm>()>>& FormCl
   static const std::map<std::string, std::function<std::unique_ptr<tk::TForm>()>> classes = {
       {"FORM_ABOUTBOXFORM", [] { return std::make_unique<about::TAboutBoxForm>(nullptr); }},
       {"FORM_IMAGEFORM", [] { return std::make_unique<runtime::TImageForm>(nullptr); }},
+      {"FORM_FORMONE", [] { return std::make_unique<editors::TFormOne>(nullptr); }},
+      {"FORM_FORMNUMBER", [] { return std::make_unique<editors::TFormNumber>(nullptr); }},
+      {"FORM_FORMFREE", [] { return std::make_unique<editors::TFormFree>(nullptr); }},
+      {"FORM_DUBLFORM", [] { return std::make_unique<editors::TDublForm>(nullptr); }},
+      {"FORM_FORMCOMBOSPIN4", [] { return std::make_unique<editors::TFormComboSpin4>(nullptr); }},
   };
   return classes;
 }
