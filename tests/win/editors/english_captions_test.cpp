@@ -1,0 +1,118 @@
+// With the shipped English Tarvex.loc beside the host program, every
+// localised caption of the property editors is the file's text for its key,
+// in the system's code page. The file is read from the folder of the running
+// program, so the test runs a copy of itself in a folder of its own.
+#include <windows.h>
+
+#include <gtest/gtest.h>
+
+#include <cstdlib>
+#include <fstream>
+#include <iterator>
+#include <map>
+#include <sstream>
+#include <string>
+
+#include "tests/win/editors/editor_fixture.h"
+#include "toolkit/edits.h"
+#include "toolkit/label.h"
+
+namespace editors::test {
+namespace {
+
+constexpr char kChildVariable[] = "TARVEX_EDITORS_LOC_CHILD";
+
+std::string FolderOf(const std::string& path) { return path.substr(0, path.find_last_of("\\/") + 1); }
+
+std::string ThisProgram() {
+  char path[MAX_PATH];
+  GetModuleFileNameA(nullptr, path, MAX_PATH);
+  return path;
+}
+
+// Key -> text of the file's key lines.
+std::map<std::string, std::string> KeyLines(const std::string& path) {
+  std::ifstream in(path, std::ios::binary);
+  std::map<std::string, std::string> lines;
+  std::string line;
+  while (std::getline(in, line)) {
+    if (!line.empty() && line.back() == '\r') line.pop_back();
+    if (line.size() >= 4 && line[3] == '*') lines.emplace(line.substr(0, 4), line.substr(4));
+  }
+  return lines;
+}
+
+// The caption of a label, or of a labelled edit's label.
+tk::CodedText CaptionOf(tk::TForm& form, const std::string& name) {
+  if (name.rfind("LEdit", 0) == 0) return form.Get<tk::TLabeledEdit>(name).EditLabel().CaptionText();
+  return form.Get<tk::TLabel>(name).CaptionText();
+}
+
+void CheckCaptions() {
+  const auto texts = KeyLines(FolderOf(ThisProgram()) + "Tarvex.loc");
+  ASSERT_EQ(texts.size(), 20u);
+  const struct {
+    int action;
+    const char* component;
+    const char* key;
+  } captions[] = {
+      {2, "LEdit1", "001*"}, {2, "LabelInfo", "013*"},
+      {3, "Label1", "009*"}, {3, "LabelInfo", "014*"},
+      {4, "Label1", "006*"}, {4, "Label2", "007*"}, {4, "LabelInfo", "015*"},
+      {5, "LEdit2", "004*"}, {5, "LEdit3", "005*"}, {5, "LabelInfo", "016*"},
+      {6, "LEdit2", "003*"}, {6, "LabelInfo", "017*"},
+      {7, "LEdit2", "008*"}, {7, "LabelInfo", "018*"},
+      {8, "LEdit1", "001*"}, {8, "Label1", "000*"}, {8, "LabelInfo", "019*"},
+  };
+  for (const auto& c : captions) {
+    SCOPED_TRACE(std::to_string(c.action) + " " + c.component);
+    Slots slots({"Rect1", nullptr, nullptr});
+    EditRun run = RunEdit(c.action, slots, [&](tk::TForm& form) {
+      const tk::CodedText caption = CaptionOf(form, c.component);
+      EXPECT_EQ(caption.bytes, texts.at(c.key));
+      EXPECT_EQ(caption.codePage, tk::kAnsiCodePage);
+    });
+    EXPECT_TRUE(run.opened);
+  }
+}
+
+TEST(EnglishCaptions, ComeFromTheShippedLocalisationFile) {
+  if (std::getenv(kChildVariable) != nullptr) return CheckCaptions();
+
+  // <root>\build\win\tests\ holds this program; the shipped file is in
+  // <root>\plugin\loc\en\.
+  const std::string here = FolderOf(ThisProgram());
+  const std::string shipped = here + "..\\..\\..\\plugin\\loc\\en\\Tarvex.loc";
+  char temp[MAX_PATH];
+  GetTempPathA(MAX_PATH, temp);
+  const std::string folder = std::string(temp) + "tarvex-editors-" + std::to_string(GetCurrentProcessId()) + "\\";
+  CreateDirectoryA(folder.c_str(), nullptr);
+  const std::string program = folder + "win_editors.exe";
+  const std::string loc = folder + "Tarvex.loc";
+  ASSERT_TRUE(CopyFileA(ThisProgram().c_str(), program.c_str(), FALSE));
+  ASSERT_TRUE(CopyFileA(shipped.c_str(), loc.c_str(), FALSE)) << shipped;
+
+  SetEnvironmentVariableA(kChildVariable, "1");
+  std::string command = "\"" + program + "\" --gtest_filter=EnglishCaptions.*";
+  STARTUPINFOA startup{};
+  startup.cb = sizeof startup;
+  PROCESS_INFORMATION process{};
+  const BOOL started = CreateProcessA(program.c_str(), command.data(), nullptr, nullptr, TRUE, 0, nullptr,
+                                      folder.c_str(), &startup, &process);
+  SetEnvironmentVariableA(kChildVariable, nullptr);
+  DWORD exitCode = 1;
+  if (started) {
+    WaitForSingleObject(process.hProcess, 120000);
+    GetExitCodeProcess(process.hProcess, &exitCode);
+    CloseHandle(process.hThread);
+    CloseHandle(process.hProcess);
+  }
+  DeleteFileA(program.c_str());
+  DeleteFileA(loc.c_str());
+  RemoveDirectoryA(folder.c_str());
+  ASSERT_TRUE(started);
+  EXPECT_EQ(exitCode, 0u) << "the captions differ from the file's (see the output above)";
+}
+
+}  // namespace
+}  // namespace editors::test
