@@ -46,7 +46,7 @@ demo: $(B)/win/build.ninja
 	cmake --build $(B)/win -j $(JOBS) --target $(DEMO_TARGETS)
 	tools/tarvex-host --script host/demo/demo.tvs
 	tools/make-gallery.sh
-	@echo "Screenshots: dist/demo.png dist/about.png; the guide's pictures: docs/pictures/"
+	@echo "Screenshots: dist/demo.png dist/about.png dist/editor-*.png; the guide's pictures: docs/pictures/"
 
 bench: win
 	TARVEX_SCREEN=2048x1536x24 tools/with-wine.sh bash -c 'cd $(B)/win && ctest --output-on-failure -L bench -V'

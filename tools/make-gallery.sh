@@ -19,5 +19,12 @@ text-inversion 320 274
 needle-sweep 632 90
 pie-direction 632 136
 cut-down 634 80
+editor-delete 524 336
+editor-set-progress 524 336
+editor-set-value 524 336
+editor-set-color 524 336
+editor-set-progress-color 524 336
+editor-set-font 524 336
+editor-set-visible 524 336
 LIST
 echo "Pictures: docs/pictures/"
