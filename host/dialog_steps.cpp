@@ -1,6 +1,7 @@
 #include "host/dialog_steps.h"
 
 #include <algorithm>
+#include <string_view>
 
 #include "host/commands.h"
 #include "host/dialog_controls.h"
@@ -52,14 +53,8 @@ void DialogSteps::Tick() {
   busy_ = true;
   DWORD now = GetTickCount();
   if (!dialog_) {
-    for (HWND window : ThreadTopLevelWindows()) {
-      if (before_.count(window) || !IsWindowVisible(window) || IsMessageBox(window, session_.Plugin().Module())) {
-        continue;
-      }
-      dialog_ = window;
-      stepSince_ = now;
-      break;
-    }
+    dialog_ = FindDialog();
+    stepSince_ = now;
   } else if (!IsWindow(dialog_) || !IsWindowVisible(dialog_)) {
     closed_ = true;
     if (next_ < edit_.block.size() && !cancelling_) {
@@ -73,6 +68,22 @@ void DialogSteps::Tick() {
     RunNext(now);
   }
   busy_ = false;
+}
+
+// The plug-in's new window: a toolkit form (its class begins with Tarvex)
+// before any other, so that a stray window of the plug-in is not taken for it.
+HWND DialogSteps::FindDialog() const {
+  HWND other = nullptr;
+  for (HWND window : ThreadTopLevelWindows()) {
+    if (before_.count(window) || !IsWindowVisible(window) || IsMessageBox(window, session_.Plugin().Module())) {
+      continue;
+    }
+    wchar_t name[16] = {};
+    GetClassNameW(window, name, 16);
+    if (std::wstring_view(name).starts_with(L"Tarvex")) return window;
+    if (!other) other = window;
+  }
+  return other;
 }
 
 void DialogSteps::RunNext(DWORD now) {

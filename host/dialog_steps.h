@@ -38,6 +38,7 @@ class DialogSteps {
 
   static void CALLBACK TimerProc(HWND, UINT, UINT_PTR, DWORD);
   void Tick();
+  HWND FindDialog() const;
   void RunNext(DWORD now);
   Result Run(const script::Line& step);
   Result OnEditor(const script::Line& step);
