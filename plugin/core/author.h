@@ -6,7 +6,7 @@
 
 namespace nb::author {
 
-inline constexpr std::string_view kWebSite = "http://www.talvik-soft.ru";
-inline constexpr std::string_view kEMail = "kv2719@talvik-soft.ru";
+inline constexpr std::string_view kWebSite = "http://www.talvik.ru";
+inline constexpr std::string_view kEMail = "kv2719@talvik.ru";
 
 }  // namespace nb::author

@@ -83,7 +83,7 @@ TEST_F(AboutBox, LayoutComesFromItsDescription) {
         {"lbl1", 220, 50, "Free plug-in", "Comic Sans MS", -10, tk::clWindowText},
         {"Label3", 151, 10, "mail: " + std::string(nb::author::kEMail), "Comic Sans MS", -13, tk::clBtnText},
         {"Label4", 32, 168, "Tarvex 2.0   ", "Comic Sans MS", -40, tk::clRed},
-        {"LinkLabel1", 212, 30, "www.talvik-soft.ru", "MS Sans Serif", -12, tk::clBlue},
+        {"LinkLabel1", 212, 30, "www.talvik.ru", "MS Sans Serif", -12, tk::clBlue},
     };
     for (const Text& t : texts) {
       auto& label = form->Get<tk::TLabel>(t.name);
@@ -122,6 +122,27 @@ TEST_F(AboutBox, LayoutComesFromItsDescription) {
     form->Button1Click();
   });
   EXPECT_TRUE(ran);
+}
+
+TEST_F(AboutBox, TheTextsFitInsideTheOrangeFrame) {
+  // Measured with the faces' stand-ins, which have Windows' widths, except
+  // Comic Neue: it runs narrower than Comic Sans MS, so its texts keep a
+  // fifth of their width spare.
+  ShowAboutWith(owner_, [&] {
+    about::TAboutBoxForm* form = about::AboutBoxForm;
+    ASSERT_NE(form, nullptr);
+    auto& shape = form->Get<tk::TShape>("Shape1");
+    const int inside = shape.Left() + shape.Width() - 1;  // the frame's right pen
+    for (const char* name : {"Label1", "LinkLabel1", "lbl1", "Label3"}) {
+      auto& label = form->Get<tk::TLabel>(name);
+      ASSERT_TRUE(label.AutoSize()) << name;
+      int width = label.Width();
+      if (label.Font().name == "Comic Sans MS") width += width / 5;
+      EXPECT_LE(label.Left() + width, inside) << name << " \"" << label.Caption() << "\" is " << label.Width()
+                                              << " pixels wide";
+    }
+    form->Button1Click();
+  });
 }
 
 TEST_F(AboutBox, ClosingByOkOrByTheFrameLeavesNothingBehind) {
