@@ -44,12 +44,13 @@ const char* const kWithoutStandIn[] = {"Brush Script MT"};
 const char* const kDemoFaces[] = {"Arial", "Tahoma", "Times New Roman", "Courier New"};
 
 BOOL CALLBACK CollectForm(HMODULE, LPCSTR, LPSTR name, LONG_PTR list) {
-  if (!IS_INTRESOURCE(name) && std::string(name).rfind("FORM_", 0) == 0)
+  if (!IS_INTRESOURCE(name) &&
+      (std::string(name).rfind("FORM_", 0) == 0 || std::string(name).rfind("FRAGMENT_", 0) == 0))
     reinterpret_cast<std::vector<std::string>*>(list)->push_back(name);
   return TRUE;
 }
 
-// Every Font.Name in the form descriptions stored in this program.
+// Every Font.Name in the form descriptions and fragments stored in this program.
 std::set<std::string> FacesOfStoredForms() {
   std::vector<std::string> forms;
   EnumResourceNamesA(tk::ModuleInstance(), MAKEINTRESOURCEA(10), &CollectForm,
