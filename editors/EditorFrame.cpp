@@ -10,6 +10,7 @@
 #include "plugin/core/author.h"
 #include "plugin/core/encodings.h"
 #include "plugin/core/font_spec.h"
+#include "toolkit/buttons.h"
 #include "toolkit/edits.h"
 #include "toolkit/font_handle.h"
 #include "toolkit/label.h"
@@ -58,8 +59,8 @@ void TEditorForm::Kn1Click() { ChooseFromHost(nb::HostCommand::ChooseObject, *LE
 
 void TEditorForm::SpeedVariableClick() { ChooseFromHost(nb::HostCommand::ChooseVariable, *LEdit1); }
 
-void TEditorForm::FillObjectName(nb::HostSlot slot) {
-  Localise(*LEdit1, captions::kObjectName);
+void TEditorForm::FillObjectName(nb::HostSlot slot, const LocalisedText& caption) {
+  Localise(*LEdit1, caption);
   LEdit1->SetText(nb::ReadHostString(slot));
 }
 
@@ -74,23 +75,31 @@ void TEditorForm::ChooseFromHost(nb::HostCommand command, tk::TEdit& field) {
   if (answer && answer->accepted) field.SetText(answer->text);
 }
 
-void TEditorForm::ChooseColour(tk::TEdit& field) {
-  if (ColorDialog1.Execute(Handle())) field.SetText(nb::FormatColourTriple(ColorDialog1.Color()));
+bool TEditorForm::ChooseColour(tk::TEdit& field) {
+  const bool chosen = ColorDialog1.Execute(Handle());
+  if (chosen) field.SetText(nb::FormatColourTriple(ColorDialog1.Color()));
   BringWindowToTop(Handle());
+  return chosen;
 }
 
-void TEditorForm::ChooseFont(tk::TEdit& field, tk::TLabel& fontLabel) {
-  if (!FontDialog1.Execute(Handle())) return;
+bool TEditorForm::ChooseFont(tk::TEdit& field, tk::TLabel& fontLabel) {
+  if (!FontDialog1.Execute(Handle())) return false;
   fontLabel.SetFont(FontDialog1.Font);
   const tk::FontRecord& font = fontLabel.Font();
   field.SetText(nb::FormatFontSpec(font.name, font.color, font.Size(tk::ScreenPixelsPerInch()),
                                    font.style, font.charset));
   BringWindowToTop(Handle());
+  return true;
 }
 
 void TEditorForm::Localise(tk::TLabel& label, const LocalisedText& text) {
   label.SetCaption(BuiltIn(text));
   label.SetCaption(LocalisedCaption(text.key, label.CaptionText()));
+}
+
+void TEditorForm::Localise(tk::TCheckBox& box, const LocalisedText& text) {
+  box.SetCaption(BuiltIn(text));
+  box.SetCaption(LocalisedCaption(text.key, box.CaptionText()));
 }
 
 void TEditorForm::Localise(tk::TLabeledEdit& edit, const LocalisedText& text) {

@@ -22,6 +22,7 @@ class TGradient;
 class TLinkLabel;
 }  // namespace decor
 namespace tk {
+class TCheckBox;
 class TComboBox;
 class TEdit;
 class TLabel;
@@ -41,7 +42,7 @@ class TEditorForm : public tk::TForm {
 
   // The fill's first step in every editor: LEdit1's caption and the slot's
   // text.
-  void FillObjectName(nb::HostSlot slot);
+  void FillObjectName(nb::HostSlot slot, const LocalisedText& caption = captions::kObjectName);
   // Steps 6 and 7: the action's name on its band and the localised
   // description.
   void ShowAction(const EditorInfo& editor);
@@ -50,6 +51,7 @@ class TEditorForm : public tk::TForm {
   // file's text for the key when it has one.
   static void Localise(tk::TLabel& label, const LocalisedText& text);
   static void Localise(tk::TLabeledEdit& edit, const LocalisedText& text);
+  static void Localise(tk::TCheckBox& box, const LocalisedText& text);
 
   tk::TLabeledEdit* LEdit1 = nullptr;
   tk::TLabel* LabelCommand = nullptr;
@@ -67,10 +69,12 @@ class TEditorForm : public tk::TForm {
   void ChooseFromHost(nb::HostCommand command, tk::TEdit& field);
   // The system colour dialog; a confirmed colour becomes the field's colour
   // triple. The dialog comes back on top either way.
-  void ChooseColour(tk::TEdit& field);
+  // Answers whether a colour was chosen (ColorDialog1.Color()).
+  bool ChooseColour(tk::TEdit& field);
   // The system font dialog; a confirmed font goes to fontLabel and its font
   // spec to the field, and the dialog comes back on top. Cancel does nothing.
-  void ChooseFont(tk::TEdit& field, tk::TLabel& fontLabel);
+  // Answers whether a font was chosen (FontDialog1.Font).
+  bool ChooseFont(tk::TEdit& field, tk::TLabel& fontLabel);
 
   tk::TColorDialog ColorDialog1;
   tk::TFontDialog FontDialog1;

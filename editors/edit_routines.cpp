@@ -1,4 +1,4 @@
-// The edit routines of the property actions. Each opens its dialog over the
+// The edit routines of the eight actions. Each opens its dialog over the
 // active window, fills it from the slots, shows it modally and, only after
 // OK, replaces every slot of the action in slot order.
 #include "editors/edit_routines.h"
@@ -11,6 +11,7 @@
 
 #include "editors/ComboSpin.h"
 #include "editors/EditDuibl.h"
+#include "editors/EditFormFiga.h"
 #include "editors/EditFormNumber.h"
 #include "editors/EditFormOne.h"
 #include "editors/EditFree.h"
@@ -42,19 +43,22 @@ class HeldWhileOpen {
 };
 
 // The common routine. fill(form) fills the fields after the object name;
+// start(form) runs after the action's name and description are shown;
 // read(form) gives the texts of the action's slots after OK, in slot order.
 // The dialog is freed on every path; the slots are written only after every
 // text has been read.
-template <typename Form, typename Fill, typename Read>
-bool RunEditor(int action, Form*& variable, nb::HostSlot* slots, Fill fill, Read read) {
+template <typename Form, typename Fill, typename Read, typename Start = void (*)(Form&)>
+bool RunEditor(int action, Form*& variable, nb::HostSlot* slots, Fill fill, Read read,
+               const LocalisedText& objectName = captions::kObjectName, Start start = [](Form&) {}) {
   const EditorInfo& editor = *FindEditor(action);
   tk::VisualStylesScope styles;
   auto form = std::make_unique<Form>(GetActiveWindow());
   HeldWhileOpen<Form> held(variable, form.get());
   form->SetCaption(std::string(editor.name));
-  form->FillObjectName(slots[0]);
+  form->FillObjectName(slots[0], objectName);
   fill(*form);
   form->ShowAction(editor);
+  start(*form);
   if (form->ShowModal() != tk::mrOk) return false;
   const SlotTexts texts = read(*form);
   for (std::size_t i = 0; i < texts.size(); ++i) nb::AssignHostString(&slots[i], texts[i]);
@@ -71,6 +75,12 @@ std::string NumberText(const tk::TSpinEdit& field) {
 void FillTextField(tk::TLabeledEdit& field, const LocalisedText& caption, nb::HostSlot slot) {
   TEditorForm::Localise(field, caption);
   field.SetText(nb::ReadHostString(slot));
+}
+
+bool EditCreate(nb::HostSlot* slots) {
+  return RunEditor(
+      1, FormFiga, slots, [&](TFormFiga& f) { f.Fill(slots); }, [](TFormFiga& f) { return f.SlotTexts(); },
+      figa_captions::kObjectName, [](TFormFiga& f) { f.StartPreview(); });
 }
 
 bool EditDelete(nb::HostSlot* slots) {
@@ -152,6 +162,7 @@ bool EditSetVisible(nb::HostSlot* slots) {
 bool EditAction(int action, nb::HostSlot* params) {
   try {
     switch (action) {
+      case 1: return EditCreate(params);
       case 2: return EditDelete(params);
       case 3: return EditSetProgress(params);
       case 4: return EditSetValue(params);
@@ -159,7 +170,7 @@ bool EditAction(int action, nb::HostSlot* params) {
       case 6: return EditDubl(6, &TDublForm::SpeedButton1, captions::kProgressColour, params);
       case 7: return EditDubl(7, &TDublForm::SpeedButton7, captions::kFont, params);
       case 8: return EditSetVisible(params);
-      default: return false;  // the Create editor is not built yet
+      default: return false;
     }
   } catch (...) {
     // The dialog is gone and no slot was written.

@@ -19,6 +19,7 @@ text-inversion 320 274
 needle-sweep 632 90
 pie-direction 632 136
 cut-down 634 80
+editor-create 524 476
 editor-delete 524 336
 editor-set-progress 524 336
 editor-set-value 524 336

@@ -1,4 +1,4 @@
-// Prints how long each property editor takes, through the built plug-in as
+// Prints how long each editor takes, through the built plug-in as
 // the host calls it: from the call of nbEditAction to the dialog's first
 // paint, and to the call's return after the dialog was closed (close box) at
 // once after that paint. Goal: under 150 ms for both.
@@ -85,6 +85,7 @@ int main(int argc, char** argv) {
     const char* name;
     std::vector<const char*> slots;
   } editors[] = {
+      {1, "TarvexCreate", {"Rect1", "Pie", "255,0,0", "255,255,255", "", "0", "100", "Arial|clBlack|12||0", "50", "False|False"}},
       {2, "TarvexDelete", {"Rect1"}},
       {3, "TarvexSetProgress", {"Rect1", "50"}},
       {4, "TarvexSetValue", {"Rect1", "0", "100"}},

@@ -78,4 +78,27 @@ const LocalisedText kFont{"008*", "\xD8\xF0\xE8\xF4\xF2:"};
 const LocalisedText kShowHide{"000*", "Show \\ Hide:"};
 }  // namespace captions
 
+namespace figa_captions {
+// Rectangle:
+const LocalisedText kObjectName{"001*", "\xCF\xF0\xFF\xEC\xEE\xF3\xE3\xEE\xEB\xFC\xED\xE8\xEA:"};
+// Gauge type:
+const LocalisedText kKind{"002*", "\xD2\xE8\xEF Gauge:"};
+// Progress colour:
+const LocalisedText kProgressColour{"003*", "\xD6\xE2\xE5\xF2 \xEF\xF0\xEE\xE3\xF0\xE5\xF1\xF1\xE0:"};
+// Background colour:
+const LocalisedText kBackColour{"004*", "\xD6\xE2\xE5\xF2 \xF4\xEE\xED\xE0:"};
+// Underlay colour:
+const LocalisedText kUnderlayColour{"005*", "\xD6\xE2\xE5\xF2 \xEF\xEE\xE4\xEB\xEE\xE6\xEA\xE8:"};
+// Min. value: / Max. value:
+const LocalisedText kMinimum{"006*", "Min. \xE7\xED\xE0\xF7\xE5\xED\xE8\xE5:"};
+const LocalisedText kMaximum{"007*", "Max. \xE7\xED\xE0\xF7\xE5\xED\xE8\xE5:"};
+// Text font:
+const LocalisedText kFont{"008*", "\xD8\xF0\xE8\xF4\xF2 \xF2\xE5\xEA\xF1\xF2\xE0:"};
+// Progress value:
+const LocalisedText kProgress{"009*", "\xC7\xED\xE0\xF7\xE5\xED\xE8\xE5 \xEF\xF0\xEE\xE3\xF0\xE5\xF1\xF1\xE0:"};
+// Hide text / Hide object
+const LocalisedText kHideText{"010*", "\xD1\xEA\xF0\xFB\xF2\xFC \xF2\xE5\xEA\xF1\xF2"};
+const LocalisedText kHideGauge{"011*", "\xD1\xEA\xF0\xFB\xF2\xFC \xEE\xE1\xFA\xE5\xEA\xF2"};
+}  // namespace figa_captions
+
 }  // namespace editors

@@ -41,4 +41,19 @@ extern const LocalisedText kFont;           // action 7
 extern const LocalisedText kShowHide;       // action 8
 }  // namespace captions
 
+// Built-in field captions of the Create editor (TFormFiga).
+namespace figa_captions {
+extern const LocalisedText kObjectName;
+extern const LocalisedText kKind;
+extern const LocalisedText kProgressColour;
+extern const LocalisedText kBackColour;
+extern const LocalisedText kUnderlayColour;
+extern const LocalisedText kMinimum;
+extern const LocalisedText kMaximum;
+extern const LocalisedText kFont;
+extern const LocalisedText kProgress;
+extern const LocalisedText kHideText;
+extern const LocalisedText kHideGauge;
+}  // namespace figa_captions
+
 }  // namespace editors

@@ -72,5 +72,18 @@ TEST(Cyrillic, BuiltInCaptionsShowAsRussianUnderAnyCodePage) {
   EXPECT_TRUE(run.opened);
 }
 
+TEST(Cyrillic, ANativeControlShowsTheRussianCaption) {
+  if (GetACP() == 1251) GTEST_SKIP() << "meaningful only under a non-Cyrillic code page";
+  Slots slots({"Rect1", nullptr, nullptr, nullptr, nullptr, nullptr, nullptr, nullptr, nullptr, nullptr});
+  EditRun run = RunEdit(1, slots, [&](tk::TForm& form) {
+    HWND box = reinterpret_cast<HWND>(
+        SendMessageW(form.Handle(), tk::FindComponentMessage(), reinterpret_cast<WPARAM>("CheckBox1"), 0));
+    wchar_t text[64] = {};
+    GetWindowTextW(box, text, 64);
+    EXPECT_EQ(std::wstring(text), L"\u0421\u043A\u0440\u044B\u0442\u044C \u0442\u0435\u043A\u0441\u0442");  // Hide text
+  });
+  EXPECT_TRUE(run.opened);
+}
+
 }  // namespace
 }  // namespace editors::test

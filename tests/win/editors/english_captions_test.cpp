@@ -1,5 +1,5 @@
 // With the shipped English Tarvex.loc beside the host program, every
-// localised caption of the property editors is the file's text for its key,
+// localised caption of the editors is the file's text for its key,
 // in the system's code page. The file is read from the folder of the running
 // program, so the test runs a copy of itself in a folder of its own.
 #include <windows.h>
@@ -14,6 +14,7 @@
 #include <string>
 
 #include "tests/win/editors/editor_fixture.h"
+#include "toolkit/buttons.h"
 #include "toolkit/edits.h"
 #include "toolkit/label.h"
 
@@ -45,6 +46,7 @@ std::map<std::string, std::string> KeyLines(const std::string& path) {
 // The caption of a label, or of a labelled edit's label.
 tk::CodedText CaptionOf(tk::TForm& form, const std::string& name) {
   if (name.rfind("LEdit", 0) == 0) return form.Get<tk::TLabeledEdit>(name).EditLabel().CaptionText();
+  if (name.rfind("CheckBox", 0) == 0) return form.Get<tk::TCheckBox>(name).CaptionText();
   return form.Get<tk::TLabel>(name).CaptionText();
 }
 
@@ -56,6 +58,9 @@ void CheckCaptions() {
     const char* component;
     const char* key;
   } captions[] = {
+      {1, "LEdit1", "001*"}, {1, "Label1", "002*"}, {1, "LEdit2", "003*"}, {1, "LEdit3", "004*"},
+      {1, "LEdit4", "005*"}, {1, "Label2", "006*"}, {1, "Label3", "007*"}, {1, "LEdit5", "008*"},
+      {1, "Label4", "009*"}, {1, "CheckBox1", "010*"}, {1, "CheckBox2", "011*"}, {1, "LabelInfo", "012*"},
       {2, "LEdit1", "001*"}, {2, "LabelInfo", "013*"},
       {3, "Label1", "009*"}, {3, "LabelInfo", "014*"},
       {4, "Label1", "006*"}, {4, "Label2", "007*"}, {4, "LabelInfo", "015*"},
@@ -66,7 +71,7 @@ void CheckCaptions() {
   };
   for (const auto& c : captions) {
     SCOPED_TRACE(std::to_string(c.action) + " " + c.component);
-    Slots slots({"Rect1", nullptr, nullptr});
+    Slots slots({"Rect1", nullptr, nullptr, nullptr, nullptr, nullptr, nullptr, nullptr, nullptr, nullptr});
     EditRun run = RunEdit(c.action, slots, [&](tk::TForm& form) {
       const tk::CodedText caption = CaptionOf(form, c.component);
       EXPECT_EQ(caption.bytes, texts.at(c.key));

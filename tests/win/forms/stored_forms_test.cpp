@@ -14,6 +14,7 @@
 #include "decor/About.h"
 #include "editors/ComboSpin.h"
 #include "editors/EditDuibl.h"
+#include "editors/EditFormFiga.h"
 #include "editors/EditFormNumber.h"
 #include "editors/EditFormOne.h"
 #include "editors/EditFree.h"
@@ -28,6 +29,7 @@ const std::map<std::string, std::function<std::unique_ptr<tk::TForm>()>>& FormCl
   static const std::map<std::string, std::function<std::unique_ptr<tk::TForm>()>> classes = {
       {"FORM_ABOUTBOXFORM", [] { return std::make_unique<about::TAboutBoxForm>(nullptr); }},
       {"FORM_IMAGEFORM", [] { return std::make_unique<runtime::TImageForm>(nullptr); }},
+      {"FORM_FORMFIGA", [] { return std::make_unique<editors::TFormFiga>(nullptr); }},
       {"FORM_FORMONE", [] { return std::make_unique<editors::TFormOne>(nullptr); }},
       {"FORM_FORMNUMBER", [] { return std::make_unique<editors::TFormNumber>(nullptr); }},
       {"FORM_FORMFREE", [] { return std::make_unique<editors::TFormFree>(nullptr); }},

@@ -1,0 +1,47 @@
+#include "editors/core/create_editor.h"
+
+#include "plugin/core/encodings.h"
+#include "toolkit/core/ascii.h"
+
+namespace editors {
+
+const std::vector<KindRow>& KindRows() {
+  static const std::vector<KindRow> rows = {
+      {"HorizontalBar", nb::GaugeKind::HorizontalBar, 130, 25, 105, 373},
+      {"Needle", nb::GaugeKind::Needle, 130, 40, 96, 373},
+      {"Pie", nb::GaugeKind::Pie, 130, 130, 60, 373},
+      {"Text", nb::GaugeKind::Text, 130, 130, 60, 373},
+      {"VerticalBar", nb::GaugeKind::VerticalBar, 25, 130, 60, 424},
+  };
+  return rows;
+}
+
+const KindRow* FindKindRow(std::string_view text) {
+  for (const KindRow& row : KindRows())
+    if (row.text == text) return &row;
+  return nullptr;
+}
+
+int PreviewTop(const KindRow& row, bool atOpen) {
+  constexpr int kTextTopAtOpen = 66;
+  return atOpen && row.kind == nb::GaugeKind::Text ? kTextTopAtOpen : row.top;
+}
+
+FlagTexts ReadFlagTexts(std::optional<std::string_view> slot) {
+  if (!slot) return {"False", "False"};
+  std::vector<std::string> items = nb::SplitDelimited(*slot, '|');
+  FlagTexts texts;
+  if (items.size() >= 1) texts.hideText = items[0];
+  if (items.size() >= 2) texts.hideGauge = items[1];
+  return texts;
+}
+
+bool FlagTicks(std::string_view item) { return tk::SameTextAscii(item, "true"); }
+
+std::string FlagToWrite(std::string_view stored, bool ticked, bool clickedByAuthor) {
+  const bool readsAsFlag = tk::SameTextAscii(stored, "true") || tk::SameTextAscii(stored, "false");
+  if (!clickedByAuthor && !stored.empty() && !readsAsFlag) return std::string(stored);
+  return ticked ? "True" : "False";
+}
+
+}  // namespace editors
