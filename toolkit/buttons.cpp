@@ -68,10 +68,13 @@ bool TCheckBox::Checked() const {
 
 void TCheckBox::SetChecked(bool value) {
   SendMessageW(Handle(), BM_SETCHECK, value ? BST_CHECKED : BST_UNCHECKED, 0);
+  changed_ = false;
 }
 
 LRESULT TCheckBox::Command(WORD code) {
-  if (code == BN_CLICKED && OnClick) OnClick();
+  if (code != BN_CLICKED) return 0;
+  changed_ = true;
+  if (OnClick) OnClick();
   return 0;
 }
 

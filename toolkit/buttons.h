@@ -61,14 +61,18 @@ class TCheckBox : public WinControl {
   void SetCaption(const CodedText& caption) { caption_.Set(Handle(), caption); }
   CodedText CaptionText() const { return caption_.Get(Handle()); }
   bool Checked() const;
-  // Changes the box without raising OnClick.
+  // Changes the box without raising OnClick; not a change by the author.
   void SetChecked(bool value);
+  // True once the author clicked the box (BN_CLICKED: mouse, space, BM_CLICK)
+  // since the program last set it.
+  bool ChangedByAuthor() const { return changed_; }
 
   std::function<void()> OnClick;
   LRESULT Command(WORD code) override;
 
  private:
   WindowCaption caption_;
+  bool changed_ = false;
 };
 
 }  // namespace tk

@@ -205,4 +205,18 @@ TEST(KeptFields, AListShowsAStoredTextMatchingNoItemAsAnExtraEntry) {
   EXPECT_EQ(combo.Text(), "");
 }
 
+TEST(KeptFields, ACheckBoxTellsWhetherTheAuthorClickedIt) {
+  TTestForm form;
+  auto& box = form.Get<tk::TCheckBox>("CheckBox1");
+  box.SetChecked(true);
+  EXPECT_FALSE(box.ChangedByAuthor());
+  SendMessageW(box.Handle(), BM_CLICK, 0, 0);
+  EXPECT_TRUE(box.ChangedByAuthor());
+  EXPECT_FALSE(box.Checked());
+  SendMessageW(box.Handle(), BM_CLICK, 0, 0);
+  EXPECT_TRUE(box.ChangedByAuthor()) << "clicked back: still the author's";
+  box.SetChecked(false);
+  EXPECT_FALSE(box.ChangedByAuthor());
+}
+
 }  // namespace
