@@ -1,6 +1,6 @@
 #pragma once
-// The author's addresses: the localisation file's header, the about box and
-// its link labels all show these, so they live here only.
+// The author's addresses as the about box and the editors' link labels show
+// them. (The localisation file's header keeps the first release's addresses.)
 
 #include <string_view>
 

@@ -1,6 +1,5 @@
 #include "plugin/core/loc_rules.h"
 
-#include "plugin/core/author.h"
 #include "toolkit/core/ascii.h"
 
 namespace nb::loc {
@@ -46,8 +45,10 @@ const std::array<std::string, 6>& HeaderLines() {
       "**  To use the file - put the file with the translation of the lines in the root "
       "folder of the program NeoBook or VisualNeo.",
       "**  author of the plugin Orin Talvik (kv2719)",
-      "**  " + std::string(author::kWebSite),
-      "**  mail: " + std::string(author::kEMail),
+      // The addresses of the first release's file: translations made for it
+      // must still pass, whatever the about box shows today.
+      "**  http://www.talvik-soft.ru",
+      "**  mail: kv2719@talvik-soft.ru",
   };
   return lines;
 }

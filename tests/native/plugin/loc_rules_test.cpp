@@ -131,7 +131,7 @@ TEST(LocHeader, AcceptsOnlyTheSixLinesIgnoringAsciiCase) {
       {"LF line ends", ValidHeader("\n"), true},
       {"CR line ends", ValidHeader("\r"), true},
       {"lower case", withLine(0, "**  do not change this text ! ! !"), true},
-      {"upper case address", withLine(5, "**  MAIL: KV2719@TALVIK.RU"), true},
+      {"upper case address", withLine(5, "**  MAIL: KV2719@TALVIK-SOFT.RU"), true},
       {"trailing blank", withLine(0, "**  DO NOT CHANGE THIS TEXT ! ! ! "), false},
       {"one blank before plugin",
        withLine(1, "**  The localization file for the Tarvex v2.0 plugin."), false},
