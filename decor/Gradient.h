@@ -84,6 +84,8 @@ class TGradient : public tk::Control {
   unsigned RebuildCount() const { return rebuildCount_; }
 
   void Paint(HDC dc) override;
+  // Nothing is drawn while the pattern is invalid: the area keeps its pixels.
+  bool HasPicture() const override { return patternValid_; }
   void MouseEnter() override;
   void MouseLeave() override;
   void SettingsChanged() override;

@@ -11,6 +11,9 @@ namespace gauges {
 
 TGauge::TGauge(tk::Container* parent) : tk::Control(nullptr) {
   SetOpaque(true);
+  // Its own colour is clWindow; it still follows a parent's until set.
+  SetColor(tk::clWindow);
+  SetParentColor(true);
   SetBounds(0, 0, 100, 100);
   SetParent(parent);
 }

@@ -48,6 +48,11 @@ HWND PluginWindow(CommandContext& c, const Line& line) {
   return child;
 }
 
+// The host destroys the plug-in's window itself, behind the plug-in's back.
+void DestroyPluginWindow(CommandContext& c, const Line& line) {
+  if (HWND window = PluginWindow(c, line)) DestroyWindow(window);
+}
+
 void Post(CommandContext& c, const Line& line) {
   if (HWND window = PluginWindow(c, line)) {
     c.session.lastReply = SendMessageW(window, kHostRequest, 0, IntArg(line, 2));
@@ -209,6 +214,7 @@ void AddWindowCommands(CommandTable& table) {
       {"move", Move},
       {"resize", Resize},
       {"destroy-object", DestroyObject},
+      {"destroy-plugin-window", DestroyPluginWindow},
       {"post", Post},
       {"expect-reply", ExpectReply},
       {"capture", Capture},

@@ -1,6 +1,6 @@
 # Fails unless the plug-in exports exactly the host's eight names, undecorated,
-# and imports no DLL of the compiler's run-time (it must load on a machine
-# that has none).
+# imports no DLL of the compiler's run-time (it must load on a machine that
+# has none) and carries no debug sections (it ships as built).
 execute_process(COMMAND ${OBJDUMP} -p ${PLUGIN} OUTPUT_VARIABLE dump RESULT_VARIABLE rc)
 if(NOT rc EQUAL 0)
   message(FATAL_ERROR "objdump failed on ${PLUGIN}")
@@ -26,4 +26,12 @@ foreach(import IN LISTS imports)
     message(FATAL_ERROR "run-time DLL imported: ${import}")
   endif()
 endforeach()
+execute_process(COMMAND ${OBJDUMP} -h ${PLUGIN} OUTPUT_VARIABLE headers RESULT_VARIABLE rc)
+if(NOT rc EQUAL 0)
+  message(FATAL_ERROR "objdump -h failed on ${PLUGIN}")
+endif()
+string(REGEX MATCHALL "[ \t]\.debug[_a-z]*" debug "${headers}")
+if(debug)
+  message(FATAL_ERROR "debug sections shipped:${debug}")
+endif()
 message(STATUS "exports: ${exports}; ${imports}")

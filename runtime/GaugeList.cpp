@@ -1,5 +1,6 @@
 #include "runtime/GaugeList.h"
 
+#include <algorithm>
 #include <memory>
 #include <vector>
 
@@ -14,10 +15,23 @@ using GaugeWindows = std::vector<std::unique_ptr<TNeoImageForm>>;
 // GaugeList itself: absent (null) until the first window opens.
 std::unique_ptr<GaugeWindows> gaugeList;
 
+// A window destroyed behind the plug-in's back leaves the list at once, so
+// that no action, DeleteGauge or CloseAllGauges meets its dead handle; its
+// object goes with it.
+void ForgetVanished(TNeoImageForm& window) {
+  if (!gaugeList) return;
+  auto at = std::find_if(gaugeList->begin(), gaugeList->end(),
+                         [&](const auto& entry) { return entry.get() == &window; });
+  if (at == gaugeList->end()) return;
+  std::unique_ptr<TNeoImageForm> gone = std::move(*at);
+  gaugeList->erase(at);
+}
+
 }  // namespace
 
 TNeoImageForm& OpenGaugeWindow(std::string_view name, HWND parent) {
   auto window = std::make_unique<TNeoImageForm>(parent);
+  window->OnVanished = ForgetVanished;
   window->ObjectName = name;
   window->FitToParent();
   window->Show();
@@ -49,7 +63,9 @@ bool DeleteGauge(std::string_view name) {
 void CloseAllGauges() {
   if (!gaugeList) return;
   const std::size_t count = gaugeList->size();
-  for (std::size_t i = 0; i < count; ++i) (*gaugeList)[i]->Close();
+  // A window that the host destroys meanwhile leaves the list: never index
+  // past its end.
+  for (std::size_t i = 0; i < count && i < gaugeList->size(); ++i) (*gaugeList)[i]->Close();
   gaugeList.reset();
 }
 

@@ -1,5 +1,7 @@
 #include "runtime/NeoImageForm.h"
 
+#include <utility>
+
 namespace runtime {
 
 void TNeoImageForm::FitToParent() {
@@ -18,6 +20,10 @@ void TNeoImageForm::PaintInto(HDC dc) {
 LRESULT TNeoImageForm::HandleMessage(UINT message, WPARAM wParam, LPARAM lParam) {
   if (message == WM_NEOBOOK_PLUGIN) return OnHostRequest(wParam, lParam);
   return TImageForm::HandleMessage(message, wParam, lParam);
+}
+
+void TNeoImageForm::HandleDestroyed() {
+  if (auto vanished = std::exchange(OnVanished, nullptr)) vanished(*this);
 }
 
 LRESULT TNeoImageForm::OnHostRequest(WPARAM wParam, LPARAM lParam) {

@@ -4,6 +4,7 @@
 
 #include <windows.h>
 
+#include <functional>
 #include <string>
 
 #include "runtime/UnitFORM.h"
@@ -24,8 +25,15 @@ class TNeoImageForm : public TImageForm {
  public:
   // A hidden gauge window inside parentWindow (the host object's window).
   explicit TNeoImageForm(HWND parentWindow) : TImageForm(parentWindow) {}
+  // The plug-in's own destruction is no vanishing.
+  ~TNeoImageForm() override { OnVanished = nullptr; }
 
   std::string ObjectName;
+
+  // Called when the window was destroyed by someone else (the host destroyed
+  // it or the object's window that holds it), after the last message. The
+  // callee may delete the form; nothing of it is touched afterwards.
+  std::function<void(TNeoImageForm&)> OnVanished;
 
   // Places the window at (0, 0) over the parent's whole client area, on top
   // of its siblings, and shows it.
@@ -33,6 +41,7 @@ class TNeoImageForm : public TImageForm {
 
  protected:
   LRESULT HandleMessage(UINT message, WPARAM wParam, LPARAM lParam) override;
+  void HandleDestroyed() override;
 
  private:
   LRESULT OnHostRequest(WPARAM wParam, LPARAM lParam);

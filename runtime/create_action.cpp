@@ -30,19 +30,19 @@ HWND AsWindow(std::int32_t value) {
   return reinterpret_cast<HWND>(static_cast<std::uintptr_t>(static_cast<std::uint32_t>(value)));
 }
 
-void Configure(gauges::TGauge& gauge, const Params& p) {
+// False when the range pair is crossed: the configuration stops there.
+bool Configure(gauges::TGauge& gauge, const Params& p) {
   if (auto kind = nb::ParseKindName(p.at(1))) gauge.SetKind(ToGaugeKind(static_cast<int>(*kind)));
   ApplyColourTriple(gauge, &gauges::TGauge::SetForeColor, p.at(2), tk::clBlack);
   ApplyColourTriple(gauge, &gauges::TGauge::SetBackColor, p.at(3), tk::clWhite);
   ApplyColourTriple(gauge, &gauges::TGauge::SetColor, p.at(4), tk::clWhite);
-  // The range checks may throw: they end the action with False.
-  gauge.SetMinValue(IntegerOr(p.at(5), 0));
-  gauge.SetMaxValue(IntegerOr(p.at(6), 100));
+  if (!ApplyRange(gauge, IntegerOr(p.at(5), 0), IntegerOr(p.at(6), 100))) return false;
   ApplyFontText(gauge, p.at(7));
   gauge.SetProgress(IntegerOr(p.at(8), 0));
   nb::FlagPairReading flags = nb::ReadFlagPair(p.at(9));
   if (flags.showText) gauge.SetShowText(*flags.showText);
   if (flags.visible) gauge.SetVisible(*flags.visible);
+  return true;
 }
 
 }  // namespace
@@ -59,8 +59,7 @@ bool TarvexCreate(const Params& p) {
     OpenGaugeWindow(name, AsWindow(*handle));
     int index = FindGauge(name);
     if (index < 0 || GaugeAt(index).ObjectName.empty()) return true;
-    Configure(*GaugeAt(index).Gauge, p);
-    return true;
+    return Configure(*GaugeAt(index).Gauge, p);
   } catch (...) {
     return false;
   }

@@ -26,6 +26,19 @@ void ApplyColourTriple(gauges::TGauge& gauge, void (gauges::TGauge::*setter)(tk:
   }
 }
 
+bool ApplyRange(gauges::TGauge& gauge, std::int32_t minimum, std::int32_t maximum) {
+  if (minimum > maximum) return false;
+  if (minimum <= gauge.MaxValue()) {
+    gauge.SetMinValue(minimum);
+    gauge.SetMaxValue(maximum);
+  } else {
+    // The whole range moves above the current maximum: raise that first.
+    gauge.SetMaxValue(maximum);
+    gauge.SetMinValue(minimum);
+  }
+  return true;
+}
+
 void ApplyFontText(gauges::TGauge& gauge, std::string_view text) {
   if (text.empty()) return;
   tk::FontRecord font = gauge.Font();

@@ -19,6 +19,12 @@ std::int32_t IntegerOr(std::string_view text, std::int32_t fallback);
 void ApplyColourTriple(gauges::TGauge& gauge, void (gauges::TGauge::*setter)(tk::TColor),
                        std::string_view text, tk::TColor whenEmpty);
 
+// A range pair: minimum <= maximum is applied whatever the current range
+// (the setters run in the order in which no transient check can fail, and
+// the progress ends clamped into the new range); a crossed pair answers
+// false and changes nothing.
+bool ApplyRange(gauges::TGauge& gauge, std::int32_t minimum, std::int32_t maximum);
+
 // A font spec applied to the gauge's font; an empty spec changes nothing.
 void ApplyFontText(gauges::TGauge& gauge, std::string_view text);
 

@@ -1,5 +1,7 @@
 // The run routines of actions 2 to 8: each acts on the gauge that an earlier
 // create action opened for the named object.
+#include <type_traits>
+
 #include "runtime/GaugeList.h"
 #include "runtime/gauge_settings.h"
 #include "runtime/run_routines.h"
@@ -10,14 +12,19 @@ namespace runtime {
 namespace {
 
 // The shared frame: find the named gauge (an unnamed window never counts),
-// change it, answer True; any error that escapes answers False.
+// change it, answer True; any error that escapes answers False. A change
+// may answer False itself (a refused range).
 template <typename Change>
 bool WithGauge(const Params& p, Change change) {
   try {
     int index = FindGauge(p.at(0));
     if (index < 0 || GaugeAt(index).ObjectName.empty()) return false;
-    change(*GaugeAt(index).Gauge);
-    return true;
+    if constexpr (std::is_same_v<decltype(change(*GaugeAt(index).Gauge)), bool>) {
+      return change(*GaugeAt(index).Gauge);
+    } else {
+      change(*GaugeAt(index).Gauge);
+      return true;
+    }
   } catch (...) {
     return false;
   }
@@ -33,8 +40,7 @@ bool TarvexSetProgress(const Params& p) {
 
 bool TarvexSetValue(const Params& p) {
   return WithGauge(p, [&](gauges::TGauge& g) {
-    g.SetMinValue(IntegerOr(p.at(1), 0));
-    g.SetMaxValue(IntegerOr(p.at(2), 0));
+    return ApplyRange(g, IntegerOr(p.at(1), 0), IntegerOr(p.at(2), 0));
   });
 }
 

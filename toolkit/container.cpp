@@ -68,9 +68,19 @@ void Container::PaintBackground(HDC dc, const RECT& client) {
   FillRect(dc, &client, brush.get());
 }
 
+void Container::ExcludeKeptAreas(HDC dc) const {
+  for (const Control* c : controls_) {
+    if (!c->Visible() || !c->Opaque() || c->HasPicture()) continue;
+    RECT r = c->BoundsRect();
+    ExcludeClipRect(dc, r.left, r.top, r.right, r.bottom);
+  }
+}
+
 void Container::PaintTo(HDC dc) {
   RECT client{};
   GetClientRect(Handle(), &client);
+  SavedDC kept(dc);
+  ExcludeKeptAreas(dc);
   // Only what the surface lets through is drawn: the invalid part, a band.
   RECT area = client, clip{};
   const int clipKind = GetClipBox(dc, &clip);
@@ -128,6 +138,8 @@ LRESULT Container::OnPaint() {
   RECT client{}, dirty{};
   GetClientRect(Handle(), &client);
   if (!IntersectRect(&dirty, &dc.Dirty(), &client)) return 0;
+  // What the buffer holds there is not drawn: the screen keeps its pixels.
+  ExcludeKeptAreas(dc.get());
   PaintBuffered(dc.get(), dirty, [this](HDC memory) { PaintTo(memory); });
   return 0;
 }

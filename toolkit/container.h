@@ -50,6 +50,8 @@ class Container : public Window {
   LRESULT OnSetCursor(WPARAM wParam, LPARAM lParam);
   LRESULT OnSettingChange(WPARAM wParam, LPARAM lParam);
   Control* ControlAt(int x, int y) const;
+  // Keeps the areas of opaque controls without a picture out of dc's clip.
+  void ExcludeKeptAreas(HDC dc) const;
 
   std::vector<Control*> controls_;
   TColor color_ = clBtnFace;

@@ -68,6 +68,9 @@ class Control {
 
   // Draws the control; the DC's origin is the control's top-left corner.
   virtual void Paint(HDC dc) = 0;
+  // Whether Paint draws anything now. The parent leaves the previous pixels
+  // of an opaque control without a picture untouched.
+  virtual bool HasPicture() const { return true; }
 
   // Mouse, routed by the parent (coordinates relative to the control).
   virtual void MouseDown(int /*x*/, int /*y*/) {}

@@ -31,6 +31,7 @@ const std::map<std::string, std::string, std::less<>>& Signatures() {
       {"move", "s n n"},
       {"resize", "s n n"},
       {"destroy-object", "s"},
+      {"destroy-plugin-window", "s"},
       {"answer7", "s s"},
       {"answer", "8|14 true|false s"},
       {"exec", "s *"},

@@ -32,6 +32,33 @@ TEST(GaugeProperties, NewGaugeDefaults) {
   EXPECT_EQ(fresh.PaintCount(), 0u);
 }
 
+// The gauge's own colour is clWindow: it shows wherever no parent's colour
+// is followed (the pie's corners, around the ellipse).
+TEST(GaugeProperties, OwnColourIsWindowUntilAParentGivesOne) {
+  const struct {
+    const char* label;
+    bool parented;
+    bool parentColor;
+    tk::TColor expected;
+  } cases[] = {
+      {"no parent", false, true, tk::clWindow},
+      {"no parent, ParentColor false", false, false, tk::clWindow},
+      {"parent's colour followed", true, true, tk::clRed},
+  };
+  for (const auto& c : cases) {
+    HostWindow host(120, 120);
+    host.SetColor(tk::clRed);
+    TGauge g(c.parented ? &host : nullptr);
+    g.SetParentColor(c.parentColor);
+    EXPECT_EQ(g.Color(), c.expected) << c.label;
+    EXPECT_EQ(g.ParentColor(), c.parentColor) << c.label;
+    g.SetKind(gkPie);
+    Dib dib(100, 100);
+    g.Paint(dib.dc());
+    EXPECT_EQ(dib.At(2, 2), tk::ColorToRGB(c.expected)) << c.label << ": a corner outside the pie";
+  }
+}
+
 TEST(GaugeProperties, ProgressIsClampedIntoTheRange) {
   struct Case {
     std::int32_t min, max, written, stored;

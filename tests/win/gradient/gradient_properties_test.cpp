@@ -126,7 +126,8 @@ TEST(GradientUpdate, WritesBetweenBeginAndEndRebuildOnce) {
   w.gradient.SetReverse(true);
   EXPECT_EQ(w.gradient.RebuildCount(), before);
   EXPECT_FALSE(w.gradient.PatternValid());
-  EXPECT_EQ(w.Print()->At(25, 10), kParent) << "nothing is drawn while the pattern is stale";
+  EXPECT_EQ(w.Print()->At(25, 10), RGB(0, 0, 0))
+      << "nothing is drawn while the pattern is stale: the fresh surface keeps its black";
   w.gradient.EndUpdate();
   EXPECT_EQ(w.gradient.RebuildCount(), before + 1);
   EXPECT_TRUE(w.gradient.PatternValid());
@@ -172,6 +173,49 @@ TEST(GradientUpdate, UnbalancedEndUpdateIsIgnored) {
   EXPECT_EQ(g.RebuildCount(), before + 2) << "and one BeginUpdate still balances one EndUpdate";
 }
 
+// A paint while the pattern waits for EndUpdate draws nothing of the panel:
+// its area keeps the pixels it had, on the screen and in a printed surface,
+// instead of showing the parent's colour.
+TEST(GradientUpdate, PaintInsideAnUpdateKeepsThePreviousPixels) {
+  GradientOnWindow w(60, 20);
+  w.gradient.SetStyle(gsLinearV);
+  w.gradient.SetColorBegin(tk::clRed);
+  w.gradient.SetColorEnd(tk::clRed);
+  SetWindowPos(w.host.Handle(), HWND_TOPMOST, 0, 0, 0, 0, SWP_NOMOVE | SWP_NOSIZE | SWP_SHOWWINDOW);
+  auto screenAt = [&](int x, int y) {
+    InvalidateRect(w.host.Handle(), nullptr, FALSE);
+    UpdateWindow(w.host.Handle());
+    HDC dc = GetDC(w.host.Handle());
+    COLORREF c = GetPixel(dc, x, y);
+    ReleaseDC(w.host.Handle(), dc);
+    return c;
+  };
+  Dib printed(70, 30);
+  auto print = [&] {
+    SendMessageW(w.host.Handle(), WM_PRINTCLIENT, reinterpret_cast<WPARAM>(printed.dc()), PRF_CLIENT);
+  };
+  print();
+  ASSERT_EQ(printed.At(30, 10), RGB(255, 0, 0));
+  ASSERT_EQ(screenAt(30, 10), RGB(255, 0, 0));
+
+  w.gradient.BeginUpdate();
+  w.gradient.SetColorBegin(tk::clBlue);
+  w.gradient.SetColorEnd(tk::clBlue);
+  ASSERT_FALSE(w.gradient.PatternValid());
+  w.host.SetColor(tk::Rgb(255, 255, 0));  // the parent repaints meanwhile
+  print();
+  EXPECT_EQ(printed.At(30, 10), RGB(255, 0, 0)) << "printed: the previous pixels";
+  EXPECT_EQ(printed.At(65, 25), RGB(255, 255, 0)) << "printed: the parent around it";
+  EXPECT_EQ(screenAt(30, 10), RGB(255, 0, 0)) << "screen: the previous pixels";
+  EXPECT_EQ(screenAt(65, 25), RGB(255, 255, 0)) << "screen: the parent around it";
+
+  w.gradient.EndUpdate();
+  print();
+  EXPECT_EQ(printed.At(30, 10), RGB(0, 0, 255));
+  EXPECT_EQ(screenAt(30, 10), RGB(0, 0, 255));
+  ShowWindow(w.host.Handle(), SW_HIDE);
+}
+
 TEST(GradientLoading, LoadedRebuildsOnceWithEveryValueInPlace) {
   GradientOnWindow w(60, 20);
   const unsigned before = w.gradient.RebuildCount();
@@ -184,7 +228,11 @@ TEST(GradientLoading, LoadedRebuildsOnceWithEveryValueInPlace) {
   w.gradient.EndUpdate();
   EXPECT_EQ(w.gradient.RebuildCount(), before);
   EXPECT_FALSE(w.gradient.PatternValid());
-  EXPECT_EQ(w.Print()->At(30, 10), kParent) << "nothing is drawn until loaded";
+  Dib printed(70, 30);
+  printed.Fill(RGB(255, 0, 255));
+  SendMessageW(w.host.Handle(), WM_PRINTCLIENT, reinterpret_cast<WPARAM>(printed.dc()), PRF_CLIENT);
+  EXPECT_EQ(printed.At(30, 10), RGB(255, 0, 255)) << "nothing is drawn until loaded";
+  EXPECT_EQ(printed.At(65, 25), kParent);
   w.gradient.Loaded();
   EXPECT_FALSE(w.gradient.Loading());
   EXPECT_EQ(w.gradient.RebuildCount(), before + 1);

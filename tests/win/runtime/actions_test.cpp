@@ -2,6 +2,7 @@
 // with the gauge's state read back directly.
 #include <windows.h>
 
+#include <cstdint>
 #include <functional>
 #include <string>
 #include <vector>
@@ -150,12 +151,22 @@ TEST_F(Actions, CreateAbsorbsEncodingErrorsButNotRangeErrors) {
        }},
       {"kind pie in lower case", Create("Rect1", {{1, "pie"}}), true,
        [](const gauges::TGauge& g) { EXPECT_EQ(g.Kind(), gauges::gkVerticalBar); }},
-      {"minimum above 500", Create("Rect1", {{1, "Pie"}, {2, "255,0,0"}, {5, "600"}, {6, "1000"},
-                                             {7, "Arial|0|20||0"}, {8, "700"}, {9, "True|True"}}),
+      {"range wholly above the new window's 0..500", Create("Rect1", {{5, "600"}, {6, "1000"}, {8, "800"}}),
+       true,
+       [](const gauges::TGauge& g) {
+         EXPECT_EQ(g.MinValue(), 600);
+         EXPECT_EQ(g.MaxValue(), 1000);
+         EXPECT_EQ(g.Progress(), 800);
+         EXPECT_EQ(g.Percent(), 50);
+       }},
+      {"crossed range stops after the colours",
+       Create("Rect1", {{1, "Pie"}, {2, "255,0,0"}, {4, "0,255,0"}, {5, "10"}, {6, "5"},
+                        {7, "Arial|0|20||0"}, {8, "7"}, {9, "True|True"}}),
        false,
        [](const gauges::TGauge& g) {
          EXPECT_EQ(g.Kind(), gauges::gkPie);
          EXPECT_EQ(g.ForeColor(), tk::clRed);
+         EXPECT_EQ(g.Color(), tk::clLime);
          EXPECT_EQ(g.MinValue(), 0);
          EXPECT_EQ(g.MaxValue(), 500);
          EXPECT_EQ(g.Progress(), 0);
@@ -163,11 +174,17 @@ TEST_F(Actions, CreateAbsorbsEncodingErrorsButNotRangeErrors) {
          EXPECT_TRUE(g.ShowText());
          EXPECT_TRUE(g.Visible());
        }},
-      {"maximum below the minimum", Create("Rect1", {{5, "10"}, {6, "5"}}), false,
+      {"range wholly below zero", Create("Rect1", {{5, "-300"}, {6, "-100"}, {8, "-150"}}), true,
        [](const gauges::TGauge& g) {
-         EXPECT_EQ(g.MinValue(), 10);
-         EXPECT_EQ(g.MaxValue(), 500);
-         EXPECT_EQ(g.Progress(), 10);
+         EXPECT_EQ(g.MinValue(), -300);
+         EXPECT_EQ(g.MaxValue(), -100);
+         EXPECT_EQ(g.Progress(), -150);
+       }},
+      {"empty range", Create("Rect1", {{5, "700"}, {6, "700"}, {8, "1"}}), true,
+       [](const gauges::TGauge& g) {
+         EXPECT_EQ(g.MinValue(), 700);
+         EXPECT_EQ(g.MaxValue(), 700);
+         EXPECT_EQ(g.Progress(), 700);
        }},
       {"unreadable range texts", Create("Rect1", {{5, "abc"}, {6, "1e3"}, {8, "?"}}), true,
        [](const gauges::TGauge& g) {
@@ -247,21 +264,41 @@ TEST_F(Actions, PropertyActionsChangeTheNamedGauge) {
        [](const gauges::TGauge& g) { EXPECT_EQ(g.Progress(), 100); }},
       {"unreadable progress gives 0", 3, {"abc"}, true,
        [](const gauges::TGauge& g) { EXPECT_EQ(g.Progress(), 0); }},
-      {"range above the maximum", 4, {"200", "300"}, false,
+      {"range wholly above the maximum", 4, {"200", "300"}, true,
        [](const gauges::TGauge& g) {
-         EXPECT_EQ(g.MinValue(), 0);
-         EXPECT_EQ(g.MaxValue(), 100);
+         EXPECT_EQ(g.MinValue(), 200);
+         EXPECT_EQ(g.MaxValue(), 300);
+         EXPECT_EQ(g.Progress(), 200);
+       }},
+      {"range below, progress pulled down", 4, {"-300", "-100"}, true,
+       [](const gauges::TGauge& g) {
+         EXPECT_EQ(g.MinValue(), -300);
+         EXPECT_EQ(g.MaxValue(), -100);
+         EXPECT_EQ(g.Progress(), -100);
        }},
       {"both range texts empty", 4, {"", ""}, true,
        [](const gauges::TGauge& g) {
          EXPECT_EQ(g.MinValue(), 0);
          EXPECT_EQ(g.MaxValue(), 0);
+         EXPECT_EQ(g.Progress(), 0);
        }},
-      {"maximum below the new minimum", 4, {"50", "20"}, false,
+      {"empty maximum is 0, not 100", 4, {"-10", ""}, true,
        [](const gauges::TGauge& g) {
-         EXPECT_EQ(g.MinValue(), 50);
+         EXPECT_EQ(g.MinValue(), -10);
+         EXPECT_EQ(g.MaxValue(), 0);
+         EXPECT_EQ(g.Progress(), 0);
+       }},
+      {"crossed range changes nothing", 4, {"50", "20"}, false,
+       [](const gauges::TGauge& g) {
+         EXPECT_EQ(g.MinValue(), 0);
          EXPECT_EQ(g.MaxValue(), 100);
-         EXPECT_EQ(g.Progress(), 50);
+         EXPECT_EQ(g.Progress(), 40);
+       }},
+      {"crossed range beyond the maximum changes nothing", 4, {"300", "200"}, false,
+       [](const gauges::TGauge& g) {
+         EXPECT_EQ(g.MinValue(), 0);
+         EXPECT_EQ(g.MaxValue(), 100);
+         EXPECT_EQ(g.Progress(), 40);
        }},
       {"red background, empty outside", 5, {"255,0,0", ""}, true,
        [](const gauges::TGauge& g) {
@@ -306,13 +343,31 @@ TEST_F(Actions, PropertyActionsChangeTheNamedGauge) {
   }
 }
 
-TEST_F(Actions, RangeMovesUpInTwoSteps) {
-  ASSERT_TRUE(Run(1, Create("Rect1")));
-  EXPECT_TRUE(Run(4, {"Rect1", "0", "300"}));
-  EXPECT_TRUE(Run(4, {"Rect1", "200", "300"}));
-  EXPECT_EQ(Gauge()->MinValue(), 200);
-  EXPECT_EQ(Gauge()->MaxValue(), 300);
-  EXPECT_EQ(Gauge()->Progress(), 200);
+// Ranges move anywhere in one step; the progress ends clamped into each.
+TEST_F(Actions, RangePairsApplyWhateverTheCurrentRange) {
+  ASSERT_TRUE(Run(1, Create("Rect1", {{8, "50"}})));
+  const struct {
+    const char* minimum;
+    const char* maximum;
+    std::int32_t progressBefore;
+    bool result;
+    std::int32_t min, max, progress;
+  } steps[] = {
+      {"200", "300", 50, true, 200, 300, 200},
+      {"250", "250", 280, true, 250, 250, 250},
+      {"-300", "-100", 250, true, -300, -100, -100},
+      {"-2000000000", "2000000000", -200, true, -2000000000, 2000000000, -200},
+      {"1000", "999", 0, false, -2000000000, 2000000000, 0},
+      {"0", "0", 7, true, 0, 0, 0},
+  };
+  for (const auto& s : steps) {
+    gauges::TGauge* g = Gauge();
+    g->SetProgress(s.progressBefore);
+    EXPECT_EQ(Run(4, {"Rect1", s.minimum, s.maximum}), s.result) << s.minimum << ".." << s.maximum;
+    EXPECT_EQ(g->MinValue(), s.min) << s.minimum << ".." << s.maximum;
+    EXPECT_EQ(g->MaxValue(), s.max) << s.minimum << ".." << s.maximum;
+    EXPECT_EQ(g->Progress(), s.progress) << s.minimum << ".." << s.maximum;
+  }
 }
 
 TEST_F(Actions, ShowAfterHide) {

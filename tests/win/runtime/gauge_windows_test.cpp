@@ -6,6 +6,8 @@
 #include <vector>
 
 #include "runtime/GaugeList.h"
+#include "runtime/actions.h"
+#include "tests/support/gui_objects.h"
 #include "runtime/UnitFORM.h"
 #include "tests/win/runtime/host_fixture.h"
 
@@ -193,6 +195,54 @@ TEST_F(GaugeWindows, ResizeRequestFitsTheNewClientArea) {
   EXPECT_EQ(rect.bottom, client.bottom);
   EXPECT_EQ(window.Gauge->Width(), client.right);
   EXPECT_EQ(window.Gauge->Height(), client.bottom);
+}
+
+
+// A gauge window destroyed by the host, with the object's window or alone,
+// leaves GaugeList at once: the actions find no gauge of that name, delete
+// and close-all pass over it, a new create works, and nothing is left over.
+TEST_F(GaugeWindows, WindowsTheHostDestroysLeaveTheListAtOnce) {
+  const struct {
+    const char* label;
+    bool wholeObject;
+  } cases[] = {{"the object's window", true}, {"the gauge window", false}};
+  for (const auto& c : cases) {
+    SCOPED_TRACE(c.label);
+    HWND keep = AddObject("Keep", 0, 0, 50, 50);
+    // Warm up whatever the first gauge caches for good.
+    ASSERT_TRUE(runtime::RunAction(1, {"Keep", "", "", "", "", "", "", "Arial|0|9|fsBold|0", "", ""}));
+    runtime::CloseAllGauges();
+    const tarvex::test::GuiObjects before = tarvex::test::CountGuiObjects();
+
+    HWND doomed = AddObject("Doomed", 60, 0, 50, 50);
+    for (const char* name : {"Keep", "Doomed", "Other"}) {
+      ObjectAnswers()["Other"] = ObjectAnswers()["Keep"];
+      ASSERT_TRUE(runtime::RunAction(1, {name, "Pie", "", "", "", "0", "10", "Arial|0|9|fsBold|0", "5", ""}));
+    }
+    HWND gaugeWindow = GaugeAt(FindGauge("Doomed")).Handle();
+    DestroyWindow(c.wholeObject ? doomed : gaugeWindow);
+    EXPECT_FALSE(IsWindow(gaugeWindow));
+    EXPECT_EQ(FindGauge("Doomed"), -1);
+    EXPECT_EQ(Names(), (std::vector<std::string>{"Keep", "Other"}));
+    for (int action = 3; action <= 8; ++action)
+      EXPECT_FALSE(runtime::RunAction(action, {"DOOMED", "1", "2"})) << "action " << action;
+    EXPECT_FALSE(runtime::RunAction(2, {"Doomed"}));
+    EXPECT_TRUE(runtime::RunAction(3, {"Other", "10"})) << "the others live on";
+
+    if (!c.wholeObject) {
+      ASSERT_TRUE(runtime::RunAction(1, {"Doomed", "", "", "", "", "", "", "", "", ""}));
+      EXPECT_EQ(FindGauge("Doomed"), 2) << "a new create works";
+      DestroyWindow(GaugeAt(2).Handle());
+    }
+    runtime::CloseAllGauges();
+    EXPECT_EQ(GetWindow(keep, GW_CHILD), nullptr);
+    if (!c.wholeObject) DestroyWindow(doomed);
+    const tarvex::test::GuiObjects after = tarvex::test::CountGuiObjects();
+    EXPECT_EQ(after.gdi, before.gdi);
+    EXPECT_EQ(after.user, before.user);
+    DestroyWindow(keep);
+    objects_.clear();
+  }
 }
 
 }  // namespace
