@@ -67,6 +67,31 @@ std::vector<std::string> SplitDelimited(std::string_view text, char delimiter) {
   return items;
 }
 
+std::vector<std::string> SplitFields(std::string_view text, char delimiter) {
+  std::vector<std::string> fields;
+  std::size_t pos = 0;
+  auto skipBlanks = [&] {
+    while (pos < text.size() && IsBlank(text[pos])) ++pos;
+  };
+  skipBlanks();
+  if (pos == text.size()) return fields;
+  while (true) {
+    skipBlanks();
+    if (pos < text.size() && text[pos] == '"') {
+      fields.push_back(QuotedItem(text, pos));
+      while (pos < text.size() && text[pos] != delimiter) ++pos;
+    } else {
+      std::size_t start = pos;
+      while (pos < text.size() && text[pos] != delimiter) ++pos;
+      std::size_t end = pos;
+      while (end > start && IsBlank(text[end - 1])) --end;
+      fields.emplace_back(text.substr(start, end - start));
+    }
+    if (pos == text.size()) return fields;
+    ++pos;  // over the delimiter: another field follows, perhaps empty
+  }
+}
+
 std::optional<std::int32_t> ParseIntegerText(std::string_view text) {
   std::size_t pos = 0;
   while (pos < text.size() && text[pos] == ' ') ++pos;

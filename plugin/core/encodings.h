@@ -20,6 +20,13 @@ namespace nb {
 // empty text gives no items.
 std::vector<std::string> SplitDelimited(std::string_view text, char delimiter);
 
+// Splits text into fields at the delimiter only, each field trimmed of
+// blanks at both ends and keeping those inside ("Times New Roman"); a field
+// that starts with a double quote is read as in SplitDelimited, and what
+// follows its closing quote up to the delimiter is dropped. n delimiters
+// give n + 1 fields; a text of blanks only gives none.
+std::vector<std::string> SplitFields(std::string_view text, char delimiter);
+
 // Optional leading spaces, optional sign, then decimal digits (within a
 // signed 32-bit integer) or $, x, X, 0x, 0X and hexadecimal digits (all 32
 // bits, so $FFFFFFFF is -1). Nothing may follow; empty text is invalid.

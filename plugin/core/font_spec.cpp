@@ -19,15 +19,19 @@ constexpr StyleWord kStyleWords[] = {
     {"fsStrikeOut", tk::fsStrikeOut},
 };
 
+// The styles named by blank-separated words; other words count for nothing.
+std::uint8_t ReadStyles(std::string_view item) {
+  std::uint8_t styles = 0;
+  for (const std::string& word : SplitDelimited(item, ' '))
+    for (const StyleWord& s : kStyleWords)
+      if (word == s.word) styles |= s.style;
+  return styles;
+}
+
 }  // namespace
 
 FontSpecResult ApplyFontSpec(std::string_view text, tk::FontRecord& font, int pixelsPerInch) {
-  std::string squeezed;
-  squeezed.reserve(text.size());
-  for (char c : text)
-    if (c != ' ') squeezed += c;
-
-  std::vector<std::string> items = SplitDelimited(squeezed, '|');
+  std::vector<std::string> items = SplitFields(text, '|');
   if (items.size() < 5) return FontSpecResult::TooFewFields;
 
   font.name = items[0];
@@ -40,8 +44,7 @@ FontSpecResult ApplyFontSpec(std::string_view text, tk::FontRecord& font, int pi
   if (!points) return FontSpecResult::BadSize;
   font.SetSize(*points, pixelsPerInch);
 
-  for (const StyleWord& s : kStyleWords)
-    if (items[3].find(s.word) != std::string::npos) font.style |= s.style;
+  font.style = ReadStyles(items[3]);
 
   auto charset = ParseIntegerText(items[4]);
   if (!charset) return FontSpecResult::BadCharset;

@@ -19,9 +19,11 @@ enum class FontSpecResult {
   BadCharset,    // everything but the character set set
 };
 
-// Applies the font spec to font field by field. Every space is removed first (a
-// stored "Times New Roman" becomes "TimesNewRoman"); styles are only added,
-// never taken away. The size in points becomes a height at pixelsPerInch.
+// Applies the font spec to font field by field. Fields are split at "|" and
+// trimmed of blanks at both ends, so a face name keeps its inner blanks
+// ("Times New Roman"). The style field holds style words separated by
+// blanks and sets exactly the styles it names (none when empty). The size in
+// points becomes a height at pixelsPerInch.
 FontSpecResult ApplyFontSpec(std::string_view text, tk::FontRecord& font, int pixelsPerInch);
 
 // Arial|clRed|12|fsBold fsItalic |204

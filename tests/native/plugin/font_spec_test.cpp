@@ -53,11 +53,17 @@ TEST(ApplyFontSpec, SetsFieldsUntilTheFirstBadOne) {
       {"Arial|clBlack|10|fsBold fsItalic |204", FontSpecResult::Applied,
        With("Arial", tk::clBlack, 10, tk::fsBold | tk::fsItalic, 204)},
       {"Times New Roman|clBlack|10||204", FontSpecResult::Applied,
-       With("TimesNewRoman", tk::clBlack, 10, 0, 204)},
+       With("Times New Roman", tk::clBlack, 10, 0, 204)},
+      {" Times New Roman | clBlack | 10 |  | 204 ", FontSpecResult::Applied,
+       With("Times New Roman", tk::clBlack, 10, 0, 204)},
+      {"\tMS  Sans Serif\t|clBlack|8|fsBold|0", FontSpecResult::Applied,
+       With("MS  Sans Serif", tk::clBlack, 8, tk::fsBold, 0)},
       {"Arial|$000000FF|8||0", FontSpecResult::Applied, With("Arial", tk::clRed, 8, 0, 0)},
       {"Arial|clred|8||0", FontSpecResult::Applied, With("Arial", tk::clRed, 8, 0, 0)},
-      {"Arial|clRed|8|fsUnderlinefsStrikeOut|$1CC", FontSpecResult::Applied,
+      {"Arial|clRed|8| fsUnderline\tfsStrikeOut  |$1CC", FontSpecResult::Applied,
        With("Arial", tk::clRed, 8, tk::fsUnderline | tk::fsStrikeOut, 0xCC)},
+      {"Arial|clRed|8|fsUnderlinefsStrikeOut fsItalicX fsItalic|0", FontSpecResult::Applied,
+       With("Arial", tk::clRed, 8, tk::fsItalic, 0)},
       {"Arial|clRed|8|fsbold FSITALIC|0|extra|items", FontSpecResult::Applied,
        With("Arial", tk::clRed, 8, 0, 0)},
       {"Arial|clRed|12", FontSpecResult::TooFewFields, BaseFont()},
@@ -66,6 +72,7 @@ TEST(ApplyFontSpec, SetsFieldsUntilTheFirstBadOne) {
       {"Arial|red|12|fsBold|0", FontSpecResult::BadColour, nameOnly},
       {"Arial|clRed|12|fsBold|cyrillic", FontSpecResult::BadCharset, allButCharset},
       {"Arial|clRed|12|fsBold|", FontSpecResult::BadCharset, allButCharset},
+      {"Arial|cl Red|12|fsBold|0", FontSpecResult::BadColour, nameOnly},
   };
   for (const auto& c : cases) {
     tk::FontRecord font = BaseFont();
@@ -74,13 +81,30 @@ TEST(ApplyFontSpec, SetsFieldsUntilTheFirstBadOne) {
   }
 }
 
-TEST(ApplyFontSpec, StylesAreOnlyAdded) {
-  tk::FontRecord font = BaseFont();
-  font.style = tk::fsBold | tk::fsUnderline;
-  ASSERT_EQ(ApplyFontSpec("Arial|clBlack|10|fsItalic|0", font, kScreenPpi), FontSpecResult::Applied);
-  EXPECT_EQ(font.style, tk::fsBold | tk::fsUnderline | tk::fsItalic);
-  ASSERT_EQ(ApplyFontSpec("Arial|clBlack|10||0", font, kScreenPpi), FontSpecResult::Applied);
-  EXPECT_EQ(font.style, tk::fsBold | tk::fsUnderline | tk::fsItalic);
+// The style field replaces the font's styles: a bold font is made regular
+// by a spec without styles.
+TEST(ApplyFontSpec, StyleFieldSetsExactlyItsStyles) {
+  const struct {
+    const char* styles;
+    std::uint8_t result;
+  } cases[] = {
+      {"", 0},
+      {"fsItalic", tk::fsItalic},
+      {"fsItalic fsBold ", tk::fsBold | tk::fsItalic},
+      {"fsStrikeOut", tk::fsStrikeOut},
+      {"bold", 0},
+  };
+  for (const auto& c : cases) {
+    tk::FontRecord font = BaseFont();
+    font.style = tk::fsBold | tk::fsUnderline;
+    const std::string spec = std::string("Arial|clBlack|10|") + c.styles + "|0";
+    ASSERT_EQ(ApplyFontSpec(spec, font, kScreenPpi), FontSpecResult::Applied) << spec;
+    EXPECT_EQ(font.style, c.result) << spec;
+  }
+  tk::FontRecord stopped = BaseFont();
+  stopped.style = tk::fsBold;
+  ASSERT_EQ(ApplyFontSpec("Arial|clBlack|big||0", stopped, kScreenPpi), FontSpecResult::BadSize);
+  EXPECT_EQ(stopped.style, tk::fsBold) << "a spec stopped before its styles leaves them";
 }
 
 TEST(ApplyFontSpec, SizeInPointsFollowsTheScreenResolution) {
@@ -119,12 +143,17 @@ TEST(FormatFontSpec, JoinsTheFiveFields) {
 }
 
 TEST(FontSpec, WrittenSpecReadsBackToTheSameFont) {
-  tk::FontRecord written = With("Courier", 0x00123456, 14, tk::fsItalic | tk::fsStrikeOut, 238);
-  std::string spec = FormatFontSpec(written.name, written.color, written.Size(kScreenPpi),
-                                    written.style, written.charset);
-  tk::FontRecord read = BaseFont();
-  ASSERT_EQ(ApplyFontSpec(spec, read, kScreenPpi), FontSpecResult::Applied) << spec;
-  EXPECT_EQ(read, written) << spec;
+  for (const char* face : {"Courier", "Times New Roman", "\xC0\xF0\xE8\xE0\xEB Cyr"}) {
+    for (std::uint8_t styles : {0, tk::fsItalic | tk::fsStrikeOut, 15}) {
+      tk::FontRecord written = With(face, 0x00123456, 14, styles, 238);
+      std::string spec = FormatFontSpec(written.name, written.color, written.Size(kScreenPpi),
+                                        written.style, written.charset);
+      tk::FontRecord read = BaseFont();
+      read.style = tk::fsBold;
+      ASSERT_EQ(ApplyFontSpec(spec, read, kScreenPpi), FontSpecResult::Applied) << spec;
+      EXPECT_EQ(read, written) << spec;
+    }
+  }
 }
 
 }  // namespace

@@ -10,6 +10,7 @@ namespace {
 
 using nb::ParseIntegerText;
 using nb::SplitDelimited;
+using nb::SplitFields;
 using Items = std::vector<std::string>;
 
 struct SplitCase {
@@ -52,6 +53,30 @@ TEST(SplitDelimited, QuotedItemsKeepBlanksAndDelimiters) {
   };
   for (const auto& c : cases)
     EXPECT_EQ(SplitDelimited(c.text, c.delimiter), c.items) << "text [" << c.text << "]";
+}
+
+// The font spec's fields: only the delimiter separates; blanks are trimmed
+// at both ends of each field and kept inside.
+TEST(SplitFields, OnlyTheDelimiterSeparatesAndEndsAreTrimmed) {
+  const SplitCase cases[] = {
+      {"Times New Roman|clBlack|10||204", '|', {"Times New Roman", "clBlack", "10", "", "204"}},
+      {"  Times New Roman \t| clBlack |10| fsBold fsItalic |204 ", '|',
+       {"Times New Roman", "clBlack", "10", "fsBold fsItalic", "204"}},
+      {"Times\tNew  Roman|x", '|', {"Times\tNew  Roman", "x"}},
+      {"", '|', {}},
+      {" \t ", '|', {}},
+      {"a", '|', {"a"}},
+      {"a|", '|', {"a", ""}},
+      {"a| ", '|', {"a", ""}},
+      {"|", '|', {"", ""}},
+      {" | |", '|', {"", "", ""}},
+      {"\"a|b\" |c", '|', {"a|b", "c"}},
+      {" \"Times New Roman\" x|c", '|', {"Times New Roman", "c"}},
+      {"\"say \"\"hi\"\"\"|c", '|', {"say \"hi\"", "c"}},
+      {"a,b|c", '|', {"a,b", "c"}},
+  };
+  for (const auto& c : cases)
+    EXPECT_EQ(SplitFields(c.text, c.delimiter), c.items) << "text [" << c.text << "]";
 }
 
 struct IntegerCase {

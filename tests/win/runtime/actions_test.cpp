@@ -319,11 +319,16 @@ TEST_F(Actions, PropertyActionsChangeTheNamedGauge) {
          EXPECT_EQ(g.Font().name, "Courier");
          EXPECT_EQ(g.Font().style, tk::fsBold);
        }},
-      {"font without styles keeps bold", 7, {"Arial|clBlack|10||0"}, true,
+      {"font without styles makes bold regular", 7, {"Times New Roman|clBlack|10||204"}, true,
+       [](const gauges::TGauge& g) {
+         EXPECT_EQ(g.Font().name, "Times New Roman");
+         EXPECT_EQ(g.Font().style, 0);
+         EXPECT_EQ(g.Font().charset, 204);
+       }},
+      {"font stopped at its size keeps its styles", 7, {"Arial|clBlack|big||0"}, true,
        [](const gauges::TGauge& g) {
          EXPECT_EQ(g.Font().name, "Arial");
          EXPECT_EQ(g.Font().style, tk::fsBold);
-         EXPECT_EQ(g.Font().charset, 0);
        }},
       {"Hide", 8, {"Hide"}, true, [](const gauges::TGauge& g) { EXPECT_FALSE(g.Visible()); }},
       {"HIDE changes nothing", 8, {"HIDE"}, true,
