@@ -23,13 +23,16 @@ int main() {
   TGauge gauge(&window);
   gauge.SetBounds(0, 0, 300, 300);
   gauge.SetProgress(57);
+  // Shown: a hidden window's surface lets nothing through, and a repaint
+  // there composes nothing.
+  ShowWindow(window.Handle(), SW_SHOWNOACTIVATE);
 
   tk::MemoryDC target(nullptr);
   tk::WindowDC screen(nullptr);
   tk::Bitmap surface(CreateCompatibleBitmap(screen.get(), 300, 300));
   tk::SelectObjectGuard select(target.get(), surface.get());
 
-  std::printf("gauge 300x300, Paint into a memory DC (off-screen composition and final copy)\n");
+  std::printf("gauge 300x300, Paint into a memory DC (composed in the shared paint buffer, one copy)\n");
   const struct {
     TGaugeKind kind;
     const char* name;
