@@ -170,16 +170,10 @@ void TFormFiga::SpeedButton5Click() {
 
 void TFormFiga::SpeedButton7Click() {
   if (!ChooseFont(*LEdit5, *LabelFont)) return;
-  // The preview takes the chosen face (blanks kept), colour, size and
-  // character set, and gains the chosen styles.
-  const tk::FontRecord& chosen = LabelFont->Font();
-  tk::FontRecord font = Gauge1->Font();
-  font.name = chosen.name;
-  font.color = chosen.color;
-  font.height = chosen.height;
-  font.charset = chosen.charset;
-  font.style = static_cast<std::uint8_t>(font.style | chosen.style);
-  Gauge1->SetFont(font);
+  // The preview takes the chosen font whole, its styles exactly: the run
+  // time sets exactly the styles of the spec now in the field, so a bold
+  // preview made regular in the dialog shows regular, as the gauge will.
+  Gauge1->SetFont(LabelFont->Font());
 }
 
 void TFormFiga::ComboBox1Select() {
