@@ -8,7 +8,7 @@
 #include "host/commands.h"
 #include "host/core/syntax.h"
 #include "host/pictures.h"
-#include "host/resources.h"
+#include "toolkit/gui_objects.h"
 
 namespace host {
 namespace {
@@ -185,7 +185,7 @@ void ExpectGauge(CommandContext& c, const Line& line) {
   }
 }
 
-void GdiMark(CommandContext& c, const Line&) { c.session.resourceMark = CountResources(); }
+void GdiMark(CommandContext& c, const Line&) { c.session.resourceMark = tk::CountGuiObjects(); }
 
 void ExpectGdiFlat(CommandContext& c, const Line& line) {
   if (!c.session.resourceMark) {
@@ -193,10 +193,10 @@ void ExpectGdiFlat(CommandContext& c, const Line& line) {
     return;
   }
   long tolerance = line.tokens.size() > 1 ? IntArg(line, 1) : 0;
-  ResourceCounts now = CountResources();
-  const ResourceCounts& mark = *c.session.resourceMark;
-  auto check = [&](const char* what, DWORD then, DWORD current) {
-    long growth = static_cast<long>(current) - static_cast<long>(then);
+  tk::GuiObjects now = tk::CountGuiObjects();
+  const tk::GuiObjects& mark = *c.session.resourceMark;
+  auto check = [&](const char* what, long then, long current) {
+    long growth = current - then;
     if (std::labs(growth) > tolerance) {
       c.out.Fail(std::string(what) + " objects went from " + std::to_string(then) + " to " +
                  std::to_string(current));

@@ -3,47 +3,20 @@
 #include <algorithm>
 #include <cstdio>
 #include <cstring>
-#include <optional>
 
 #include "host/core/png.h"
-#include "host/handles.h"
+#include "toolkit/dib.h"
 
 namespace host {
 namespace {
 
-// A top-down 32-bit DIB section selected into a memory DC for its lifetime.
-class DibCanvas {
- public:
-  DibCanvas(int width, int height) : dc_(CreateCompatibleDC(nullptr)) {
-    BITMAPINFO info{};
-    info.bmiHeader.biSize = sizeof info.bmiHeader;
-    info.bmiHeader.biWidth = width;
-    info.bmiHeader.biHeight = -height;
-    info.bmiHeader.biPlanes = 1;
-    info.bmiHeader.biBitCount = 32;
-    info.bmiHeader.biCompression = BI_RGB;
-    bitmap_.Reset(CreateDIBSection(dc_.get(), &info, DIB_RGB_COLORS, &bits_, nullptr, 0));
-    selected_.emplace(dc_.get(), bitmap_.get());
-    count_ = static_cast<std::size_t>(width) * static_cast<std::size_t>(height);
-  }
-  bool Valid() const { return bits_ != nullptr; }
-  HDC Dc() const { return dc_.get(); }
-  std::uint32_t* Bits() const { return static_cast<std::uint32_t*>(bits_); }
-  std::vector<std::uint32_t> Pixels() const {
-    GdiFlush();
-    std::vector<std::uint32_t> out(Bits(), Bits() + count_);
-    for (std::uint32_t& p : out) p &= 0xFFFFFF;  // BGRX in memory reads as 0x00RRGGBB
-    return out;
-  }
-
- private:
-  OwnedMemoryDc dc_;
-  OwnedBitmap bitmap_;
-  void* bits_ = nullptr;
-  std::size_t count_ = 0;
-  // Declared last: put back before the bitmap and the DC go.
-  std::optional<Selected> selected_;
-};
+// The pixels as 0x00RRGGBB: the unused fourth byte of each is cleared.
+std::vector<std::uint32_t> Pixels(const tk::DibSection& canvas) {
+  const std::uint32_t* bits = canvas.Bits();
+  std::vector<std::uint32_t> out(bits, bits + static_cast<std::size_t>(canvas.width()) * canvas.height());
+  for (std::uint32_t& p : out) p &= 0xFFFFFF;
+  return out;
+}
 
 }  // namespace
 
@@ -55,11 +28,11 @@ Picture CapturePaintRequest(HWND window, int width, int height, LRESULT& reply) 
   Picture picture{std::max(width, 0), std::max(height, 0), {}};
   reply = 0;
   if (picture.width == 0 || picture.height == 0) return picture;
-  DibCanvas canvas(picture.width, picture.height);
+  tk::DibSection canvas(picture.width, picture.height);
   if (!canvas.Valid()) return Picture{};
   std::fill(canvas.Bits(), canvas.Bits() + picture.width * picture.height, kMagenta);
-  reply = SendMessageW(window, kHostRequest, reinterpret_cast<WPARAM>(canvas.Dc()), 5);
-  picture.pixels = canvas.Pixels();
+  reply = SendMessageW(window, kHostRequest, reinterpret_cast<WPARAM>(canvas.dc()), 5);
+  picture.pixels = Pixels(canvas);
   return picture;
 }
 
@@ -75,11 +48,11 @@ Picture Screenshot(HWND window, bool withFrame) {
   }
   Picture picture{area.right, area.bottom, {}};
   if (picture.width <= 0 || picture.height <= 0) return Picture{};
-  DibCanvas canvas(picture.width, picture.height);
+  tk::DibSection canvas(picture.width, picture.height);
   if (!canvas.Valid()) return Picture{};
-  BorrowedWindowDc source(window, withFrame);
-  BitBlt(canvas.Dc(), 0, 0, picture.width, picture.height, source.get(), 0, 0, SRCCOPY);
-  picture.pixels = canvas.Pixels();
+  tk::WindowDC source(window, withFrame);
+  BitBlt(canvas.dc(), 0, 0, picture.width, picture.height, source.get(), 0, 0, SRCCOPY);
+  picture.pixels = Pixels(canvas);
   return picture;
 }
 

@@ -20,7 +20,7 @@
 #include "host/pictures.h"
 #include "host/plugin_module.h"
 #include "host/reporter.h"
-#include "host/resources.h"
+#include "toolkit/gui_objects.h"
 #include "host/thunks.h"
 
 namespace host {
@@ -105,7 +105,7 @@ class Session : public CallbackSink {
   std::vector<std::string> messages;  // message boxes since start or clear
   std::optional<LRESULT> lastReply;
   std::optional<Picture> lastCapture;
-  std::optional<ResourceCounts> resourceMark;
+  std::optional<tk::GuiObjects> resourceMark;
 
   // CallbackSink
   void OnAddAction(std::int32_t number, const char* name, const char* description,

@@ -7,35 +7,17 @@
 #include <utility>
 
 #include "toolkit/core/color.h"
+#include "toolkit/owned.h"
 
 namespace tk {
 
+struct DeleteGdiObject {
+  void operator()(HGDIOBJ object) const { DeleteObject(object); }
+};
+
 // Owns one GDI object (bitmap, font, brush, pen or region).
 template <typename Handle>
-class GdiObject {
- public:
-  GdiObject() : handle_(nullptr) {}
-  explicit GdiObject(Handle handle) : handle_(handle) {}
-  GdiObject(const GdiObject&) = delete;
-  GdiObject& operator=(const GdiObject&) = delete;
-  GdiObject(GdiObject&& other) noexcept : handle_(std::exchange(other.handle_, nullptr)) {}
-  GdiObject& operator=(GdiObject&& other) noexcept {
-    if (this != &other) Reset(std::exchange(other.handle_, nullptr));
-    return *this;
-  }
-  ~GdiObject() { Reset(); }
-
-  Handle get() const { return handle_; }
-  explicit operator bool() const { return handle_ != nullptr; }
-  void Reset(Handle handle = nullptr) {
-    if (handle_) DeleteObject(handle_);
-    handle_ = handle;
-  }
-  Handle Release() { return std::exchange(handle_, nullptr); }
-
- private:
-  Handle handle_;
-};
+using GdiObject = Owned<Handle, DeleteGdiObject>;
 
 using Bitmap = GdiObject<HBITMAP>;
 using Font = GdiObject<HFONT>;
@@ -59,10 +41,12 @@ class MemoryDC {
   HDC dc_;
 };
 
-// A window's DC borrowed with GetDC and given back with ReleaseDC.
+// A window's DC borrowed with GetDC (or GetWindowDC, frame included) and
+// given back with ReleaseDC.
 class WindowDC {
  public:
-  explicit WindowDC(HWND window) : window_(window), dc_(GetDC(window)) {}
+  explicit WindowDC(HWND window, bool withFrame = false)
+      : window_(window), dc_(withFrame ? GetWindowDC(window) : GetDC(window)) {}
   WindowDC(const WindowDC&) = delete;
   WindowDC& operator=(const WindowDC&) = delete;
   ~WindowDC() {

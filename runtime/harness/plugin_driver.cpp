@@ -4,7 +4,7 @@
 
 #include <cstring>
 
-#include "tests/support/gui_objects.h"
+#include "toolkit/gui_objects.h"
 
 namespace harness {
 
@@ -85,7 +85,7 @@ void Pump() {
 
 Resources Measure() {
   Resources r;
-  const tarvex::test::GuiObjects objects = tarvex::test::CountGuiObjects();
+  const tk::GuiObjects objects = tk::CountGuiObjects();
   r.gdi = objects.gdi;
   r.user = objects.user;
   PROCESS_MEMORY_COUNTERS counters{};

@@ -7,7 +7,7 @@
 #include <cstdlib>
 #include <string>
 
-#include "tests/support/gui_objects.h"
+#include "toolkit/gui_objects.h"
 #include "tests/win/editors/editor_fixture.h"
 
 namespace editors::test {
@@ -27,14 +27,14 @@ TEST(EditorResources, NoGrowthOverManyOpenAndCloseCycles) {
     Slots slots({"Rect1", "1", "2", nullptr, nullptr, nullptr, nullptr, nullptr, nullptr, nullptr});
     // The first cycles let the system set up its caches.
     for (int i = 0; i < 3; ++i) RunEdit(action, slots, nullptr, Ending::CloseBox);
-    const tarvex::test::GuiObjects before = tarvex::test::CountGuiObjects();
+    const tk::GuiObjects before = tk::CountGuiObjects();
     int opened = 0;
     const int cycles = Cycles();
     for (int i = 0; i < cycles; ++i) {
       EditRun run = RunEdit(action, slots, nullptr, i % 2 ? Ending::Cancel : Ending::CloseBox);
       opened += run.opened ? 1 : 0;
     }
-    const tarvex::test::GuiObjects after = tarvex::test::CountGuiObjects();
+    const tk::GuiObjects after = tk::CountGuiObjects();
     EXPECT_EQ(opened, cycles);
     EXPECT_EQ(after.gdi, before.gdi);
     EXPECT_EQ(after.user, before.user);

@@ -4,7 +4,7 @@
 
 #include <gtest/gtest.h>
 
-#include "tests/support/gui_objects.h"
+#include "toolkit/gui_objects.h"
 #include "gauge/GaugeText.h"
 #include "tests/win/gauge/gauge_fixture.h"
 
@@ -21,7 +21,7 @@ DcObjects Current(HDC dc) {
                    GetCurrentObject(dc, OBJ_FONT), GetCurrentObject(dc, OBJ_BITMAP)};
 }
 
-long GdiCount() { return tarvex::test::CountGuiObjects().gdi; }
+long GdiCount() { return tk::CountGuiObjects().gdi; }
 
 TEST(GaugeResources, PaintLeavesTheDcAsItFoundItAndFreesEveryObject) {
   struct Case {

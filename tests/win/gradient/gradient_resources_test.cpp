@@ -2,7 +2,7 @@
 
 #include <gtest/gtest.h>
 
-#include "tests/support/gui_objects.h"
+#include "toolkit/gui_objects.h"
 #include "tests/win/gradient/gradient_fixture.h"
 
 namespace decor::test {
@@ -27,7 +27,7 @@ DcState Current(HDC dc) {
   return s;
 }
 
-long GdiCount() { return tarvex::test::CountGuiObjects().gdi; }
+long GdiCount() { return tk::CountGuiObjects().gdi; }
 
 // Every shape with and without a border leaves the DC as it found it (clip
 // included) and frees every object it made.
