@@ -69,12 +69,12 @@ class TGradient : public tk::Control {
 
   // While a stored form is loaded no rebuild happens; Loaded rebuilds once.
   void BeginLoading() { loading_ = true; }
-  virtual void Loaded();
+  void Loaded();
   bool Loading() const { return loading_; }
 
   // Renders the pattern from the current properties and asks for a repaint;
   // deferred (PatternValid stays false) while loading or inside an update.
-  virtual void RebuildPattern();
+  void RebuildPattern();
   // Takes the active-caption colours of the system and sets UseSysColors.
   virtual void LoadSystemColors();
 

@@ -6,6 +6,8 @@
 #include <set>
 #include <utility>
 
+#include "plugin/host_block.h"
+
 namespace host {
 namespace {
 
@@ -80,11 +82,8 @@ void PatchImport(HMODULE module, const char* name, void* replacement) {
 }  // namespace
 
 char* NewHostString(std::string_view text) {
-  auto* block = static_cast<char*>(GlobalAlloc(GMEM_FIXED, text.size() + 1));
-  if (!block) return nullptr;
-  NoteAllocated(block);
-  std::memcpy(block, text.data(), text.size());
-  block[text.size()] = '\0';
+  char* block = nb::NewGlobalString(text);
+  if (block) NoteAllocated(block);
   return block;
 }
 

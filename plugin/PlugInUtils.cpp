@@ -1,5 +1,7 @@
 #include "plugin/PlugInUtils.h"
 
+#include "plugin/host_block.h"
+
 #include <windows.h>
 
 #include <cstring>
@@ -17,11 +19,7 @@ void AssignHostString(HostSlot* slot, std::string_view text) {
   text = text.substr(0, text.find('\0'));
   // The copy is made before the old block goes, so a text that lives in that
   // block is still intact when it is copied.
-  auto* block = static_cast<char*>(GlobalAlloc(GMEM_FIXED, text.size() + 1));
-  if (block != nullptr) {
-    std::memcpy(block, text.data(), text.size());
-    block[text.size()] = '\0';
-  }
+  char* block = NewGlobalString(text);
   FreeHostString(slot);
   *slot = block;
 }

@@ -77,7 +77,7 @@ class TLabeledEdit : public TEdit {
   void SetEnabled(bool enabled) override;
   // Places the label above the edit (after its caption or font changed).
   void PlaceLabel();
-  void Loaded() { label_->AdjustSize(); PlaceLabel(); }
+  void Loaded() override { label_->AdjustSize(); PlaceLabel(); }
 
  private:
   std::unique_ptr<TLabel> label_;

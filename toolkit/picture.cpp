@@ -32,7 +32,6 @@ Picture Picture::FromBitmapResource(const std::string& name) {
   GetObjectW(p.bitmap_.get(), sizeof info, &info);
   p.width_ = info.bmWidth;
   p.height_ = info.bmHeight;
-  p.isBitmap_ = true;
   return p;
 }
 

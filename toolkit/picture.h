@@ -22,7 +22,6 @@ class Picture {
   bool Empty() const { return !bitmap_; }
   int Width() const { return width_; }
   int Height() const { return height_; }
-  bool IsBitmap() const { return isBitmap_; }
   HBITMAP Handle() const { return bitmap_.get(); }
 
   // Draws into dest, stretched to its size.
@@ -31,7 +30,6 @@ class Picture {
  private:
   Bitmap bitmap_;
   int width_ = 0, height_ = 0;
-  bool isBitmap_ = false;
 };
 
 }  // namespace tk

@@ -1,23 +1,17 @@
 #include "host/core/script.h"
 
 #include "host/core/steps.h"
+#include "toolkit/core/ascii.h"
 
 namespace host::script {
 namespace {
 
 bool IsBlank(char c) { return c == ' ' || c == '\t'; }
 
-int HexDigit(char c) {
-  if (c >= '0' && c <= '9') return c - '0';
-  if (c >= 'a' && c <= 'f') return c - 'a' + 10;
-  if (c >= 'A' && c <= 'F') return c - 'A' + 10;
-  return -1;
-}
-
 // Appends the byte of a \xNN escape at text[i] and returns its length, or 0.
 std::size_t HexEscape(std::string_view text, std::size_t i, std::string& out) {
   if (i + 4 > text.size() || text[i] != '\\' || text[i + 1] != 'x') return 0;
-  int hi = HexDigit(text[i + 2]), lo = HexDigit(text[i + 3]);
+  int hi = tk::HexDigit(text[i + 2]), lo = tk::HexDigit(text[i + 3]);
   if (hi < 0 || lo < 0) return 0;
   out.push_back(static_cast<char>(hi * 16 + lo));
   return 4;

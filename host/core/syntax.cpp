@@ -221,13 +221,4 @@ std::vector<Error> CheckScript(const Script& script) {
   return errors;
 }
 
-const std::vector<std::string>& CommandNames() {
-  static const std::vector<std::string> names = [] {
-    std::vector<std::string> all;
-    for (const auto& entry : Signatures()) all.push_back(entry.first);
-    return all;
-  }();
-  return names;
-}
-
 }  // namespace host::script

@@ -2,6 +2,7 @@
 
 #include <cstdio>
 
+#include "toolkit/core/ascii.h"
 #include "toolkit/core/color_names.h"
 
 namespace nb {
@@ -11,13 +12,6 @@ namespace {
 bool IsBlank(char c) {
   auto u = static_cast<unsigned char>(c);
   return u >= 1 && u <= 32;
-}
-
-int HexDigit(char c) {
-  if (c >= '0' && c <= '9') return c - '0';
-  if (c >= 'a' && c <= 'f') return c - 'a' + 10;
-  if (c >= 'A' && c <= 'F') return c - 'A' + 10;
-  return -1;
 }
 
 // Reads a quoted item starting at the opening quote; pos ends after the
@@ -114,7 +108,7 @@ std::optional<std::int32_t> ParseIntegerText(std::string_view text) {
   std::uint64_t value = 0;
   const std::uint64_t limit = hex ? 0xFFFFFFFFull : (negative ? 0x80000000ull : 0x7FFFFFFFull);
   for (char c : rest) {
-    int digit = hex ? HexDigit(c) : (c >= '0' && c <= '9' ? c - '0' : -1);
+    int digit = hex ? tk::HexDigit(c) : (c >= '0' && c <= '9' ? c - '0' : -1);
     if (digit < 0) return std::nullopt;
     value = value * (hex ? 16 : 10) + static_cast<std::uint64_t>(digit);
     if (value > limit) return std::nullopt;

@@ -8,7 +8,6 @@
 #include <string_view>
 #include <vector>
 
-#include "toolkit/core/ascii.h"
 #include "toolkit/core/color.h"
 
 namespace nb {
@@ -44,8 +43,5 @@ std::string FormatColourTriple(tk::TColor colour);
 std::optional<tk::TColor> ParseColourValue(std::string_view text);
 // The first identifier with that value, else "$" and 8 upper-case hex digits.
 std::string FormatColourValue(tk::TColor colour);
-
-// Equal ignoring the case of the ASCII letters only.
-using tk::SameTextAscii;
 
 }  // namespace nb

@@ -3,6 +3,7 @@
 #include <vector>
 
 #include "plugin/core/encodings.h"
+#include "toolkit/core/ascii.h"
 
 namespace nb {
 
@@ -53,8 +54,8 @@ FlagPairReading ReadFlagPair(std::string_view text) {
 FlagPairTicks ReadFlagPairForEditor(std::string_view text) {
   FlagPairTicks ticks;
   std::vector<std::string> items = SplitDelimited(text, '|');
-  if (items.size() >= 1) ticks.hideText = SameTextAscii(items[0], "true");
-  if (items.size() >= 2) ticks.hideGauge = SameTextAscii(items[1], "true");
+  if (items.size() >= 1) ticks.hideText = tk::SameTextAscii(items[0], "true");
+  if (items.size() >= 2) ticks.hideGauge = tk::SameTextAscii(items[1], "true");
   return ticks;
 }
 

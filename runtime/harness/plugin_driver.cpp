@@ -4,6 +4,7 @@
 
 #include <cstring>
 
+#include "plugin/host_block.h"
 #include "toolkit/gui_objects.h"
 
 namespace harness {
@@ -15,11 +16,6 @@ std::map<std::string, std::string>& Objects() {
   return objects;
 }
 
-nb::HostSlot NewBlock(const std::string& text) {
-  auto* block = static_cast<char*>(GlobalAlloc(GMEM_FIXED, text.size() + 1));
-  std::memcpy(block, text.c_str(), text.size() + 1);
-  return block;
-}
 
 // GetProcAddress answers a generic function pointer; the exports' own types
 // come from the boundary header.
@@ -31,7 +27,7 @@ Fn Export(HMODULE module, const char* name) {
 }  // namespace
 
 ParamBlock::ParamBlock(const std::vector<std::string>& texts) {
-  for (const auto& text : texts) slots_.push_back(NewBlock(text));
+  for (const auto& text : texts) slots_.push_back(nb::NewGlobalString(text));
 }
 
 ParamBlock::~ParamBlock() {
@@ -71,7 +67,7 @@ nb::HostBool NB_REGISTER PluginDriver::InterfaceAccess(std::int32_t command, nb:
   auto it = Objects().find(*slot ? std::string(*slot) : std::string());
   std::string answer = it == Objects().end() ? "0" : it->second;
   if (*slot) GlobalFree(*slot);
-  *slot = NewBlock(answer);
+  *slot = nb::NewGlobalString(answer);
   return 1;
 }
 

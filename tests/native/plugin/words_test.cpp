@@ -4,6 +4,7 @@
 
 #include "plugin/core/encodings.h"
 #include "plugin/core/words.h"
+#include "toolkit/core/ascii.h"
 
 namespace {
 
@@ -31,14 +32,6 @@ TEST(KindName, MatchesTheFiveNamesExactly) {
       EXPECT_EQ(nb::KindName(*c.kind), c.text);
     }
   }
-}
-
-TEST(KindName, OrdinalsAreTheGaugeKinds) {
-  EXPECT_EQ(static_cast<int>(GaugeKind::Text), 0);
-  EXPECT_EQ(static_cast<int>(GaugeKind::HorizontalBar), 1);
-  EXPECT_EQ(static_cast<int>(GaugeKind::VerticalBar), 2);
-  EXPECT_EQ(static_cast<int>(GaugeKind::Pie), 3);
-  EXPECT_EQ(static_cast<int>(GaugeKind::Needle), 4);
 }
 
 struct RunTimeFlagCase {
@@ -127,7 +120,7 @@ TEST(ObjectName, FoldsAsciiLettersOnly) {
       {"@", "`", false},
   };
   for (const auto& c : cases)
-    EXPECT_EQ(nb::SameTextAscii(c.a, c.b), c.same) << "[" << c.a << "] [" << c.b << "]";
+    EXPECT_EQ(tk::SameTextAscii(c.a, c.b), c.same) << "[" << c.a << "] [" << c.b << "]";
 }
 
 }  // namespace

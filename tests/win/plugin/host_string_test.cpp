@@ -1,5 +1,7 @@
 #include "plugin/PlugInUtils.h"
 
+#include "plugin/host_block.h"
+
 #include <windows.h>
 
 #include <gtest/gtest.h>
@@ -11,12 +13,6 @@ namespace {
 template <std::size_t N>
 std::string Bytes(const char (&literal)[N]) {
   return std::string(literal, N - 1);
-}
-
-char* HostBlock(const std::string& text) {
-  auto* block = static_cast<char*>(GlobalAlloc(GMEM_FIXED, text.size() + 1));
-  std::memcpy(block, text.c_str(), text.size() + 1);
-  return block;
 }
 
 // A freed fixed block is no longer a valid global memory handle.
@@ -48,7 +44,7 @@ TEST(AssignHostString, StoresAFixedBlockSizedToTheTextUpToItsFirstNul) {
 }
 
 TEST(AssignHostString, FreesTheBlockItReplaces) {
-  nb::HostSlot slot = HostBlock("old text");
+  nb::HostSlot slot = nb::NewGlobalString("old text");
   const nb::HostSlot old = slot;
   nb::AssignHostString(&slot, "new");
   ASSERT_NE(slot, old);
@@ -58,7 +54,7 @@ TEST(AssignHostString, FreesTheBlockItReplaces) {
 }
 
 TEST(AssignHostString, CopiesATextThatLivesInTheBlockItReplaces) {
-  nb::HostSlot slot = HostBlock("same text");
+  nb::HostSlot slot = nb::NewGlobalString("same text");
   nb::AssignHostString(&slot, slot);
   EXPECT_STREQ(slot, "same text");
   nb::AssignHostString(&slot, std::string_view(slot + 5));
@@ -67,7 +63,7 @@ TEST(AssignHostString, CopiesATextThatLivesInTheBlockItReplaces) {
 }
 
 TEST(FreeHostString, FreesTheBlockAndLeavesTheSlotNil) {
-  nb::HostSlot slot = HostBlock("text");
+  nb::HostSlot slot = nb::NewGlobalString("text");
   const nb::HostSlot old = slot;
   nb::FreeHostString(&slot);
   EXPECT_EQ(slot, nullptr);

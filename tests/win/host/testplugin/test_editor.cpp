@@ -7,6 +7,8 @@
 #include <cstring>
 #include <string>
 
+#include "plugin/host_block.h"
+
 namespace testplugin {
 namespace {
 
@@ -53,8 +55,7 @@ std::string Read(nb::HostSlot slot) { return slot ? slot : ""; }
 
 void Assign(nb::HostSlot* slot, const std::string& text) {
   if (*slot) GlobalFree(*slot);
-  *slot = static_cast<char*>(GlobalAlloc(GMEM_FIXED, text.size() + 1));
-  std::memcpy(*slot, text.c_str(), text.size() + 1);
+  *slot = nb::NewGlobalString(text);
 }
 
 std::string TextOf(HWND window) {

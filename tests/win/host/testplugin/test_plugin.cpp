@@ -13,6 +13,7 @@
 #include <vector>
 
 #include "plugin/boundary.h"
+#include "plugin/host_block.h"
 #include "test_editor.h"
 
 namespace {
@@ -35,8 +36,7 @@ std::vector<HWND>& Boxes() {
 
 void Assign(nb::HostSlot* slot, const std::string& text) {
   if (*slot) GlobalFree(*slot);
-  *slot = static_cast<char*>(GlobalAlloc(GMEM_FIXED, text.size() + 1));
-  std::memcpy(*slot, text.c_str(), text.size() + 1);
+  *slot = nb::NewGlobalString(text);
 }
 
 std::string Read(nb::HostSlot slot) { return slot ? slot : ""; }
