@@ -66,6 +66,7 @@ LRESULT CALLBACK Window::WindowProc(HWND hwnd, UINT message, WPARAM wParam, LPAR
     LRESULT result = self->HandleMessage(message, wParam, lParam);
     SetWindowLongPtrW(hwnd, GWLP_USERDATA, 0);
     self->hwnd_ = nullptr;
+    self->HandleDestroyed();
     return result;
   }
   return self->HandleMessage(message, wParam, lParam);

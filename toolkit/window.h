@@ -28,6 +28,8 @@ class Window {
                     int height, const wchar_t* caption = L"");
   virtual LRESULT HandleMessage(UINT message, WPARAM wParam, LPARAM lParam);
   LRESULT DefaultHandler(UINT message, WPARAM wParam, LPARAM lParam);
+  // Called after the window is gone (WM_NCDESTROY).
+  virtual void HandleDestroyed() {}
 
  private:
   static LRESULT CALLBACK WindowProc(HWND hwnd, UINT message, WPARAM wParam, LPARAM lParam);

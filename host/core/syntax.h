@@ -29,6 +29,4 @@ std::optional<std::string> CheckLine(const Line& line, bool isFirst);
 // Every error of the script: parse errors, then bad lines, in line order.
 std::vector<Error> CheckScript(const Script& script);
 
-const std::vector<std::string>& CommandNames();
-
 }  // namespace host::script

@@ -15,6 +15,7 @@ enum FontStyle : std::uint8_t {
 };
 
 constexpr std::uint8_t DEFAULT_CHARSET_VALUE = 1;
+constexpr std::uint8_t ANSI_CHARSET_VALUE = 0;
 
 // A font as a plain record, so that the text encodings can be tested without
 // GDI. Height follows LOGFONT: negative is the character height in pixels.

@@ -7,9 +7,9 @@
 
 #include "runtime/GaugeList.h"
 #include "runtime/actions.h"
-#include "tests/support/gui_objects.h"
 #include "runtime/UnitFORM.h"
 #include "tests/win/runtime/host_fixture.h"
+#include "toolkit/gui_objects.h"
 
 namespace runtime_test {
 namespace {
@@ -212,7 +212,7 @@ TEST_F(GaugeWindows, WindowsTheHostDestroysLeaveTheListAtOnce) {
     // Warm up whatever the first gauge caches for good.
     ASSERT_TRUE(runtime::RunAction(1, {"Keep", "", "", "", "", "", "", "Arial|0|9|fsBold|0", "", ""}));
     runtime::CloseAllGauges();
-    const tarvex::test::GuiObjects before = tarvex::test::CountGuiObjects();
+    const tk::GuiObjects before = tk::CountGuiObjects();
 
     HWND doomed = AddObject("Doomed", 60, 0, 50, 50);
     for (const char* name : {"Keep", "Doomed", "Other"}) {
@@ -237,7 +237,7 @@ TEST_F(GaugeWindows, WindowsTheHostDestroysLeaveTheListAtOnce) {
     runtime::CloseAllGauges();
     EXPECT_EQ(GetWindow(keep, GW_CHILD), nullptr);
     if (!c.wholeObject) DestroyWindow(doomed);
-    const tarvex::test::GuiObjects after = tarvex::test::CountGuiObjects();
+    const tk::GuiObjects after = tk::CountGuiObjects();
     EXPECT_EQ(after.gdi, before.gdi);
     EXPECT_EQ(after.user, before.user);
     DestroyWindow(keep);
