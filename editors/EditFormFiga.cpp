@@ -171,7 +171,7 @@ void TFormFiga::SpeedButton5Click() {
 void TFormFiga::SpeedButton7Click() {
   if (!ChooseFont(*LEdit5, *LabelFont)) return;
   // The preview takes the chosen font whole, its styles exactly: the run
-  // time sets exactly the styles of the spec now in the field, so a bold
+  // time sets exactly the styles of the font text now in the field, so a bold
   // preview made regular in the dialog shows regular, as the gauge will.
   Gauge1->SetFont(LabelFont->Font());
 }

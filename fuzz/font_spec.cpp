@@ -1,7 +1,7 @@
 // ApplyFontSpec on any text: it stops at the first bad field, leaves the
 // styles alone unless it reached the style field, takes the face name
 // trimmed of blanks at both ends, and a font it fully read is written back
-// to a spec that reads to the same font.
+// to a font text that reads to the same font.
 #include <cstddef>
 #include <cstdint>
 #include <cstdlib>
@@ -47,10 +47,10 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
       int points = font.Size(96);
       tk::FontRecord written = font;
       written.SetSize(points, 96);
-      std::string spec =
+      std::string fontText =
           nb::FormatFontSpec(font.name, font.color, points, font.style, font.charset);
       tk::FontRecord read = before;
-      if (nb::ApplyFontSpec(spec, read, 96) != nb::FontSpecResult::Applied) std::abort();
+      if (nb::ApplyFontSpec(fontText, read, 96) != nb::FontSpecResult::Applied) std::abort();
       if (!(read == written)) std::abort();
       break;
     }

@@ -25,7 +25,7 @@ void ApplyColourTriple(gauges::TGauge& gauge, void (gauges::TGauge::*setter)(tk:
 // false and changes nothing.
 bool ApplyRange(gauges::TGauge& gauge, std::int32_t minimum, std::int32_t maximum);
 
-// A font spec applied to the gauge's font; an empty spec changes nothing.
+// A font spec applied to the gauge's font; an empty font text changes nothing.
 void ApplyFontText(gauges::TGauge& gauge, std::string_view text);
 
 gauges::TGaugeKind ToGaugeKind(int ordinal);

@@ -34,7 +34,7 @@ tk::FontRecord With(std::string name, tk::TColor colour, int points, std::uint8_
 }
 
 struct SpecCase {
-  const char* spec;
+  const char* fontText;
   FontSpecResult result;
   tk::FontRecord font;  // expected, starting from BaseFont()
 };
@@ -76,13 +76,13 @@ TEST(ApplyFontSpec, SetsFieldsUntilTheFirstBadOne) {
   };
   for (const auto& c : cases) {
     tk::FontRecord font = BaseFont();
-    EXPECT_EQ(ApplyFontSpec(c.spec, font, kScreenPpi), c.result) << c.spec;
-    EXPECT_EQ(font, c.font) << c.spec;
+    EXPECT_EQ(ApplyFontSpec(c.fontText, font, kScreenPpi), c.result) << c.fontText;
+    EXPECT_EQ(font, c.font) << c.fontText;
   }
 }
 
 // The style field replaces the font's styles: a bold font is made regular
-// by a spec without styles.
+// by a font text without styles.
 TEST(ApplyFontSpec, StyleFieldSetsExactlyItsStyles) {
   const struct {
     const char* styles;
@@ -97,20 +97,20 @@ TEST(ApplyFontSpec, StyleFieldSetsExactlyItsStyles) {
   for (const auto& c : cases) {
     tk::FontRecord font = BaseFont();
     font.style = tk::fsBold | tk::fsUnderline;
-    const std::string spec = std::string("Arial|clBlack|10|") + c.styles + "|0";
-    ASSERT_EQ(ApplyFontSpec(spec, font, kScreenPpi), FontSpecResult::Applied) << spec;
-    EXPECT_EQ(font.style, c.result) << spec;
+    const std::string fontText = std::string("Arial|clBlack|10|") + c.styles + "|0";
+    ASSERT_EQ(ApplyFontSpec(fontText, font, kScreenPpi), FontSpecResult::Applied) << fontText;
+    EXPECT_EQ(font.style, c.result) << fontText;
   }
   tk::FontRecord stopped = BaseFont();
   stopped.style = tk::fsBold;
   ASSERT_EQ(ApplyFontSpec("Arial|clBlack|big||0", stopped, kScreenPpi), FontSpecResult::BadSize);
-  EXPECT_EQ(stopped.style, tk::fsBold) << "a spec stopped before its styles leaves them";
+  EXPECT_EQ(stopped.style, tk::fsBold) << "a font text stopped before its styles leaves them";
 }
 
 TEST(ApplyFontSpec, SizeInPointsFollowsTheScreenResolution) {
   const struct {
     int ppi;
-    const char* spec;
+    const char* fontText;
     int height;
   } cases[] = {
       {96, "A|0|8||0", -11},   {120, "A|0|8||0", -13}, {96, "A|0|12||0", -16},
@@ -118,8 +118,8 @@ TEST(ApplyFontSpec, SizeInPointsFollowsTheScreenResolution) {
   };
   for (const auto& c : cases) {
     tk::FontRecord font = BaseFont();
-    ApplyFontSpec(c.spec, font, c.ppi);
-    EXPECT_EQ(font.height, c.height) << c.spec << " at " << c.ppi;
+    ApplyFontSpec(c.fontText, font, c.ppi);
+    EXPECT_EQ(font.height, c.height) << c.fontText << " at " << c.ppi;
   }
 }
 
@@ -130,7 +130,7 @@ TEST(FormatFontSpec, JoinsTheFiveFields) {
     int points;
     std::uint8_t styles;
     int charset;
-    const char* spec;
+    const char* fontText;
   } cases[] = {
       {"Arial", tk::clRed, 12, tk::fsBold | tk::fsItalic, 204, "Arial|clRed|12|fsBold fsItalic |204"},
       {"Arial", tk::clBlack, 10, tk::fsBold | tk::fsItalic, 204, "Arial|clBlack|10|fsBold fsItalic |204"},
@@ -139,19 +139,19 @@ TEST(FormatFontSpec, JoinsTheFiveFields) {
        "X|clWindowText|8|fsBold fsItalic fsUnderline fsStrikeOut |1"},
   };
   for (const auto& c : cases)
-    EXPECT_EQ(FormatFontSpec(c.face, c.colour, c.points, c.styles, c.charset), c.spec);
+    EXPECT_EQ(FormatFontSpec(c.face, c.colour, c.points, c.styles, c.charset), c.fontText);
 }
 
 TEST(FontSpec, WrittenSpecReadsBackToTheSameFont) {
   for (const char* face : {"Courier", "Times New Roman", "\xC0\xF0\xE8\xE0\xEB Cyr"}) {
     for (std::uint8_t styles : {0, tk::fsItalic | tk::fsStrikeOut, 15}) {
       tk::FontRecord written = With(face, 0x00123456, 14, styles, 238);
-      std::string spec = FormatFontSpec(written.name, written.color, written.Size(kScreenPpi),
+      std::string fontText = FormatFontSpec(written.name, written.color, written.Size(kScreenPpi),
                                         written.style, written.charset);
       tk::FontRecord read = BaseFont();
       read.style = tk::fsBold;
-      ASSERT_EQ(ApplyFontSpec(spec, read, kScreenPpi), FontSpecResult::Applied) << spec;
-      EXPECT_EQ(read, written) << spec;
+      ASSERT_EQ(ApplyFontSpec(fontText, read, kScreenPpi), FontSpecResult::Applied) << fontText;
+      EXPECT_EQ(read, written) << fontText;
     }
   }
 }

@@ -83,7 +83,7 @@ TEST(CreateEditorDialog, TheFontChooserGivesThePreviewExactlyTheChosenStyles) {
     EXPECT_EQ(f.LabelFont->Font().style, 0);
     EXPECT_EQ(f.Gauge1->Font().style, 0);
     EXPECT_EQ(f.Gauge1->Font().name, f.LabelFont->Font().name);
-    // The field has the spec of a font without style words.
+    // The field has the font text of a font without style words.
     EXPECT_NE(f.LEdit5->Text().find("||"), std::string::npos) << f.LEdit5->Text();
   });
 }

@@ -145,12 +145,12 @@ TEST_F(FontFaces, FaceWithBlanksIsTheFaceSelectedForTheText) {
   ASSERT_TRUE(spy.Installed()) << "no import of ExtTextOut to watch";
   for (int action : {1, 7}) {
     SCOPED_TRACE(action == 1 ? "TarvexCreate" : "TarvexSetFont");
-    const std::string spec = "Times New Roman|clBlack|10||204";
+    const std::string fontText = "Times New Roman|clBlack|10||204";
     if (action == 1) {
-      ASSERT_TRUE(Run(1, CreateText(spec)));
+      ASSERT_TRUE(Run(1, CreateText(fontText)));
     } else {
       ASSERT_TRUE(Run(1, CreateText("Arial|clBlack|10||0")));
-      ASSERT_TRUE(Run(7, {"Rect1", spec}));
+      ASSERT_TRUE(Run(7, {"Rect1", fontText}));
     }
     EXPECT_EQ(runtime::GaugeAt(0).Gauge->Font().name, "Times New Roman");
     Seen().clear();
@@ -168,7 +168,7 @@ TEST_F(FontFaces, FaceWithBlanksIsTheFaceSelectedForTheText) {
   }
 }
 
-// The style field sets exactly its styles: bold, then a spec without styles,
+// The style field sets exactly its styles: bold, then a font text without styles,
 // draws the regular text again, pixel for pixel as a gauge never bold.
 TEST_F(FontFaces, SpecWithoutStylesMakesABoldGaugeRegular) {
   TextOutSpy spy;
