@@ -17,13 +17,6 @@ TAboutBoxForm* AboutBoxForm = nullptr;
 
 namespace {
 
-// The link's kind supplies the scheme; the address is given without it.
-std::string WithoutScheme(std::string_view address) {
-  constexpr std::string_view kScheme = "http://";
-  if (address.substr(0, kScheme.size()) == kScheme) address.remove_prefix(kScheme.size());
-  return std::string(address);
-}
-
 // Clears the module-level variable when the about box goes.
 class AboutBoxSlot {
  public:
@@ -48,7 +41,7 @@ const tk::ComponentBinding<TAboutBoxForm> TAboutBoxForm::kComponents[] = {
 TAboutBoxForm::TAboutBoxForm(HWND parentWindow) : tk::TForm("TAboutBoxForm") {
   BindTables(this, kHandlers, kComponents);
   LoadFromResource("FORM_ABOUTBOXFORM", decor::FormClasses(), parentWindow);
-  LinkLabel1->SetHyperLink(WithoutScheme(nb::author::kWebSite));
+  LinkLabel1->SetHyperLink(std::string(nb::author::WebSiteWithoutScheme()));
   Label3->SetCaption(Label3->Caption() + std::string(nb::author::kEMail));
 }
 

@@ -28,13 +28,6 @@ const tk::ComponentBinding<TEditorForm> kFrameComponents[] = {
     {"LinkLabel1", &TEditorForm::LinkLabel1},
 };
 
-// The link kind supplies the scheme; the address is given without it.
-std::string WithoutScheme(std::string_view address) {
-  constexpr std::string_view kScheme = "http://";
-  if (address.substr(0, kScheme.size()) == kScheme) address.remove_prefix(kScheme.size());
-  return std::string(address);
-}
-
 tk::CodedText BuiltIn(const LocalisedText& text) {
   return tk::CodedText{std::string(text.builtIn), tk::kCyrillicCodePage};
 }
@@ -52,7 +45,7 @@ TEditorForm::TEditorForm(std::string className) : tk::TForm(std::move(className)
 
 void TEditorForm::LoadEditor(const char* resourceName, HWND parentWindow) {
   LoadFromResource(resourceName, decor::FormClasses(), parentWindow);
-  LinkLabel1->SetHyperLink(WithoutScheme(nb::author::kWebSite));
+  LinkLabel1->SetHyperLink(std::string(nb::author::WebSiteWithoutScheme()));
 }
 
 void TEditorForm::Kn1Click() { ChooseFromHost(nb::HostCommand::ChooseObject, *LEdit1); }

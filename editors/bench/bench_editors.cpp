@@ -12,6 +12,7 @@
 #include <string>
 #include <vector>
 
+#include "plugin/host_block.h"
 #include "plugin/host_types.h"
 #include "tests/support/bench_timing.h"
 
@@ -52,12 +53,7 @@ LRESULT CALLBACK OnGetMessage(int code, WPARAM wParam, LPARAM lParam) {
   return CallNextHookEx(nullptr, code, wParam, lParam);
 }
 
-nb::HostSlot Block(const char* text) {
-  if (text == nullptr) return nullptr;
-  auto* block = static_cast<char*>(GlobalAlloc(GMEM_FIXED, std::strlen(text) + 1));
-  std::strcpy(block, text);
-  return block;
-}
+nb::HostSlot Block(const char* text) { return text ? nb::NewGlobalString(text) : nullptr; }
 
 double Median(std::vector<double> values) {
   std::sort(values.begin(), values.end());
