@@ -6,6 +6,8 @@
 
 #include "host/commands.h"
 #include "host/core/text.h"
+#include "toolkit/core/x87_precision.h"
+#include "toolkit/message_pump.h"
 
 namespace host {
 namespace {
@@ -68,34 +70,21 @@ void ExpectMessage(CommandContext& c, const Line& line) {
 
 void ClearMessages(CommandContext& c, const Line&) { c.session.messages.clear(); }
 
-void PumpPending() {
-  MSG msg;
-  while (PeekMessageW(&msg, nullptr, 0, 0, PM_REMOVE)) {
-    TranslateMessage(&msg);
-    DispatchMessageW(&msg);
-  }
-}
-
 void Wait(CommandContext&, const Line& line) {
   DWORD start = GetTickCount();
   DWORD total = static_cast<DWORD>(std::max(IntArg(line, 1), 0));
   for (DWORD elapsed = 0; elapsed < total; elapsed = GetTickCount() - start) {
     MsgWaitForMultipleObjects(0, nullptr, FALSE, total - elapsed, QS_ALLINPUT);
-    PumpPending();
+    tk::PumpPending();
   }
-  PumpPending();
+  tk::PumpPending();
 }
 
-void Pump(CommandContext&, const Line&) { PumpPending(); }
+void Pump(CommandContext&, const Line&) { tk::PumpPending(); }
 
 // Another compiler's host may leave the x87 unit in 53-bit precision when it
 // calls the plug-in; `fpu 53` plays such a host for the rest of the run.
-void Fpu(CommandContext&, const Line& line) {
-  unsigned short cw = 0;
-  asm volatile("fnstcw %0" : "=m"(cw));
-  cw = static_cast<unsigned short>((cw & ~0x0300) | (TextArg(line, 1) == "53" ? 0x0200 : 0x0300));
-  asm volatile("fldcw %0" : : "m"(cw));
-}
+void Fpu(CommandContext&, const Line& line) { tk::SetX87Precision(TextArg(line, 1) == "53" ? 53 : 64); }
 
 void Echo(CommandContext& c, const Line& line) {
   std::string text;

@@ -4,6 +4,7 @@
 
 #include "host/interpreter.h"
 #include "host/prompt.h"
+#include "toolkit/message_pump.h"
 
 namespace host {
 namespace {
@@ -48,11 +49,7 @@ class InteractiveHost {
     session_.StartUp();
     window_.SetMenu(BuildMenu(), [this](int id) { OnMenu(id); }, [this] { running_ = false; });
     window_.Show();
-    MSG msg;
-    while (running_ && GetMessageW(&msg, nullptr, 0, 0) > 0) {
-      TranslateMessage(&msg);
-      DispatchMessageW(&msg);
-    }
+    tk::PumpUntil([this] { return !running_; });
     session_.Message(2);  // the host's notification when a publication closes
     return interpreter_.Failures() == 0 ? 0 : 1;
   }

@@ -1,29 +1,12 @@
 #include "host/prompt.h"
 
+#include "toolkit/message_pump.h"
+
 namespace host {
 namespace {
 
 constexpr wchar_t kPromptClass[] = L"TarvexHostPrompt";
 constexpr int kInputId = 100;
-
-struct PromptState {
-  bool done = false;
-  bool accepted = false;
-};
-
-LRESULT CALLBACK PromptProc(HWND window, UINT message, WPARAM wParam, LPARAM lParam) {
-  auto* state = reinterpret_cast<PromptState*>(GetWindowLongPtrW(window, GWLP_USERDATA));
-  if (state && message == WM_COMMAND && (LOWORD(wParam) == IDOK || LOWORD(wParam) == IDCANCEL)) {
-    state->accepted = LOWORD(wParam) == IDOK;
-    state->done = true;
-    return 0;
-  }
-  if (state && message == WM_CLOSE) {
-    state->done = true;
-    return 0;
-  }
-  return DefWindowProcW(window, message, wParam, lParam);
-}
 
 std::string ControlText(HWND control) {
   int length = GetWindowTextLengthA(control);
@@ -40,7 +23,7 @@ std::optional<std::string> RunPrompt(HWND owner, const std::wstring& title, cons
                                      std::string (*read)(HWND input)) {
   HINSTANCE instance = GetModuleHandleW(nullptr);
   WNDCLASSW wc{};
-  wc.lpfnWndProc = PromptProc;
+  wc.lpfnWndProc = tk::ModalEndProc;
   wc.hInstance = instance;
   wc.hCursor = LoadCursorW(nullptr, reinterpret_cast<LPCWSTR>(IDC_ARROW));
   wc.hbrBackground = GetSysColorBrush(COLOR_BTNFACE);
@@ -50,8 +33,8 @@ std::optional<std::string> RunPrompt(HWND owner, const std::wstring& title, cons
   HWND window = CreateWindowExW(WS_EX_DLGMODALFRAME, kPromptClass, title.c_str(),
                                 WS_POPUP | WS_CAPTION | WS_SYSMENU, 120, 120, width, height, owner,
                                 nullptr, instance, nullptr);
-  PromptState state;
-  SetWindowLongPtrW(window, GWLP_USERDATA, reinterpret_cast<LONG_PTR>(&state));
+  tk::ModalEnd end;
+  SetWindowLongPtrW(window, GWLP_USERDATA, reinterpret_cast<LONG_PTR>(&end));
   HFONT font = static_cast<HFONT>(GetStockObject(DEFAULT_GUI_FONT));
   HWND input = CreateWindowExW(WS_EX_CLIENTEDGE, inputClass, L"",
                                WS_CHILD | WS_VISIBLE | WS_TABSTOP | inputStyle, 10, 10, width - 30,
@@ -67,18 +50,12 @@ std::optional<std::string> RunPrompt(HWND owner, const std::wstring& title, cons
   if (owner) EnableWindow(owner, FALSE);
   ShowWindow(window, SW_SHOW);
   SetFocus(input);
-  MSG msg;
-  while (!state.done && GetMessageW(&msg, nullptr, 0, 0) > 0) {
-    if (!IsDialogMessageW(window, &msg)) {
-      TranslateMessage(&msg);
-      DispatchMessageW(&msg);
-    }
-  }
+  tk::PumpUntil([&end] { return end.done; }, window);
   std::string result = read(input);
   if (owner) EnableWindow(owner, TRUE);
   DestroyWindow(window);
   if (owner) SetActiveWindow(owner);
-  if (!state.accepted) return std::nullopt;
+  if (end.result != IDOK) return std::nullopt;
   return result;
 }
 

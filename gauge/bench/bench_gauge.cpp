@@ -5,21 +5,12 @@
 
 #include "gauge/Gauges.h"
 #include "tests/support/bench_timing.h"
-#include "toolkit/container.h"
+#include "tests/support/host_window.h"
 #include "toolkit/gdi.h"
-
-namespace {
-
-class BenchWindow : public tk::Container {
- public:
-  BenchWindow(int width, int height) { CreateHandle(0, WS_POPUP, nullptr, 0, 0, width, height); }
-};
-
-}  // namespace
 
 int main() {
   using namespace gauges;
-  BenchWindow window(320, 320);
+  tarvex::test::HostWindow window(320, 320);
   TGauge gauge(&window);
   gauge.SetBounds(0, 0, 300, 300);
   gauge.SetProgress(57);

@@ -23,6 +23,7 @@
 
 #include "runtime/harness/plugin_driver.h"
 #include "tests/support/bench_timing.h"
+#include "toolkit/message_pump.h"
 
 namespace {
 
@@ -118,23 +119,23 @@ SizeFigures MeasureSize(harness::PluginDriver& host, int width, int height, long
   for (int p = 0; p <= 100; ++p)
     percent.push_back(std::make_unique<harness::ParamBlock>(std::vector<std::string>{name, std::to_string(p)}));
   FloorWindow floor(host.MainWindow(), width, height);
-  harness::Pump();
+  tk::PumpPending();
   for (int round = 0; round < 5; ++round) {
     ShowWindow(floor.Handle(), SW_HIDE);
-    harness::Pump();
+    tk::PumpPending();
     // Every call moves to the next whole percentage, so every call repaints.
     best.setProgress = std::min(best.setProgress, MicrosecondsPerCall(iterations, [&](long i) {
       host.Exec(3, *percent[i % 101]);
     }));
     best.hostRepaint = std::min(best.hostRepaint, MicrosecondsPerCall(iterations, [&](long) { Repaint(gaugeWindow); }));
     SetWindowPos(floor.Handle(), HWND_TOP, 0, 0, 0, 0, SWP_NOMOVE | SWP_NOSIZE | SWP_SHOWWINDOW);
-    harness::Pump();
+    tk::PumpPending();
     best.floor = std::min(best.floor, MicrosecondsPerCall(iterations, [&](long) { Repaint(floor.Handle()); }));
   }
   harness::ParamBlock remove({name});
   host.Exec(2, remove);
   DestroyWindow(object);
-  harness::Pump();
+  tk::PumpPending();
   return best;
 }
 
@@ -178,7 +179,7 @@ int wmain(int argc, wchar_t** argv) {
   HWND bar = CreateWindowExW(0, PROGRESS_CLASSW, L"", WS_CHILD | WS_VISIBLE, 320, 0, 300, 300,
                              host.MainWindow(), nullptr, GetModuleHandleW(nullptr), nullptr);
   SendMessageW(bar, PBM_SETRANGE32, 0, 100);
-  harness::Pump();
+  tk::PumpPending();
 
   harness::ParamBlock create({"Bench", "HorizontalBar", "0,0,255", "", "", "0", "100", "", "0", ""});
   if (!host.Exec(1, create)) {
@@ -189,7 +190,7 @@ int wmain(int argc, wchar_t** argv) {
   for (int p = 0; p <= 100; ++p)
     percent.push_back(std::make_unique<harness::ParamBlock>(
         std::vector<std::string>{"Bench", std::to_string(p)}));
-  harness::Pump();
+  tk::PumpPending();
 
   double gauge = MicrosecondsPerCall(iterations, [&](long i) { host.Exec(3, *percent[i % 101]); });
   // Wine's progress bar repaints slowly (hundreds of ms on this display):

@@ -6,6 +6,7 @@
 
 #include "plugin/host_block.h"
 #include "toolkit/gui_objects.h"
+#include "toolkit/message_pump.h"
 
 namespace harness {
 
@@ -46,7 +47,7 @@ PluginDriver::PluginDriver(const wchar_t* path) : module_(LoadLibraryW(path)) {
   reg(&InterfaceAccess);
   main_ = CreateWindowExW(0, L"STATIC", L"host", WS_OVERLAPPEDWINDOW | WS_VISIBLE, 0, 0, 700, 500,
                           nullptr, nullptr, GetModuleHandleW(nullptr), nullptr);
-  Pump();
+  tk::PumpPending();
 }
 
 PluginDriver::~PluginDriver() {
@@ -69,14 +70,6 @@ nb::HostBool NB_REGISTER PluginDriver::InterfaceAccess(std::int32_t command, nb:
   if (*slot) GlobalFree(*slot);
   *slot = nb::NewGlobalString(answer);
   return 1;
-}
-
-void Pump() {
-  MSG msg;
-  while (PeekMessageW(&msg, nullptr, 0, 0, PM_REMOVE)) {
-    TranslateMessage(&msg);
-    DispatchMessageW(&msg);
-  }
 }
 
 Resources Measure() {

@@ -49,9 +49,6 @@ class PluginDriver {
   HWND main_ = nullptr;
 };
 
-// Pumps pending messages of this thread.
-void Pump();
-
 // The process's GDI and USER object counts and its memory.
 struct Resources {
   long gdi = 0;     // GDI objects

@@ -5,13 +5,13 @@
 
 #include <gtest/gtest.h>
 
-#include "tests/support/fpu.h"
+#include "toolkit/core/x87_precision.h"
 
 int main(int argc, char** argv) {
   testing::InitGoogleTest(&argc, argv);
   for (int i = 1; i < argc; ++i) {
-    if (std::strcmp(argv[i], "--fpu=53") == 0) tarvex::test::SetX87Precision(53);
-    if (std::strcmp(argv[i], "--fpu=64") == 0) tarvex::test::SetX87Precision(64);
+    if (std::strcmp(argv[i], "--fpu=53") == 0) tk::SetX87Precision(53);
+    if (std::strcmp(argv[i], "--fpu=64") == 0) tk::SetX87Precision(64);
   }
   return RUN_ALL_TESTS();
 }

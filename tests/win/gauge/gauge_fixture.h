@@ -7,33 +7,19 @@
 #include <memory>
 
 #include "gauge/Gauges.h"
-#include "toolkit/container.h"
 #include "toolkit/dib.h"
 #include "toolkit/gdi.h"
-#include "tests/support/print_client.h"
+#include "tests/support/host_window.h"
 
 namespace gauges::test {
 
-class HostWindow : public tk::Container {
- public:
-  HostWindow(int width, int height) {
-    CreateHandle(0, WS_POPUP, nullptr, 0, 0, width, height);
-  }
-};
+using tarvex::test::HostWindow;
 
 using Dib = tk::DibSection;
 
-// A gauge of the given size at (left, top) in its own window.
-struct GaugeOnWindow {
-  GaugeOnWindow(int width, int height, int left = 0, int top = 0)
-      : host(left + width + 10, top + height + 10), gauge(&host) {
-    gauge.SetBounds(left, top, width, height);
-    ValidateRect(host.Handle(), nullptr);
-  }
-  // The window's client area as WM_PRINTCLIENT draws it.
-  std::unique_ptr<Dib> Print() { return tarvex::test::PrintClient(host.Handle()); }
-  HostWindow host;
-  TGauge gauge;
+struct GaugeOnWindow : tarvex::test::ControlOnWindow<TGauge> {
+  using ControlOnWindow::ControlOnWindow;
+  TGauge& gauge = control;
 };
 
 inline COLORREF Inverse(COLORREF c) { return RGB(255 - GetRValue(c), 255 - GetGValue(c), 255 - GetBValue(c)); }

@@ -8,38 +8,27 @@
 #include <string>
 
 #include "decor/Gradient.h"
-#include "toolkit/container.h"
 #include "toolkit/dib.h"
 #include "toolkit/gdi.h"
-#include "tests/support/print_client.h"
+#include "tests/support/host_window.h"
 
 namespace decor::test {
 
 // The parent's colour: whatever shows of it is "not painted by the panel".
 constexpr COLORREF kParent = RGB(0, 128, 0);
 
-class HostWindow : public tk::Container {
+class HostWindow : public tarvex::test::HostWindow {
  public:
-  HostWindow(int width, int height, HWND parent = nullptr) {
-    SetColor(static_cast<tk::TColor>(kParent));
-    CreateHandle(0, parent ? WS_CHILD | WS_VISIBLE : WS_POPUP, parent, 0, 0, width, height);
-  }
+  HostWindow(int width, int height, HWND parent = nullptr)
+      : tarvex::test::HostWindow(width, height, parent, static_cast<tk::TColor>(kParent)) {}
 };
 
 using Dib = tk::DibSection;
 
-// A panel of the given size at (left, top), with a margin of the parent
-// around it.
-struct GradientOnWindow {
-  GradientOnWindow(int width, int height, int left = 0, int top = 0)
-      : host(left + width + 10, top + height + 10), gradient(&host) {
-    gradient.SetBounds(left, top, width, height);
-    ValidateRect(host.Handle(), nullptr);
-  }
-  // The window's client area as WM_PRINTCLIENT draws it.
-  std::unique_ptr<Dib> Print() { return tarvex::test::PrintClient(host.Handle()); }
-  HostWindow host;
-  TGradient gradient;
+// A panel with a margin of the parent's colour around it.
+struct GradientOnWindow : tarvex::test::ControlOnWindow<TGradient, HostWindow> {
+  using ControlOnWindow::ControlOnWindow;
+  TGradient& gradient = control;
 };
 
 inline std::string Where(int x, int y) {

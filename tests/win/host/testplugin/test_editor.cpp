@@ -8,6 +8,7 @@
 #include <string>
 
 #include "plugin/host_block.h"
+#include "toolkit/message_pump.h"
 
 namespace testplugin {
 namespace {
@@ -258,12 +259,7 @@ bool RunTestEditor(nb::HostSlot* params, nb::InterfaceAccessProc access, void* i
   Build(s);
   if (owner) EnableWindow(owner, FALSE);
   ShowWindow(s.form, SW_SHOW);
-  MSG msg;
-  while (!s.done && GetMessageW(&msg, nullptr, 0, 0) > 0) {
-    if (IsDialogMessageW(s.form, &msg)) continue;
-    TranslateMessage(&msg);
-    DispatchMessageW(&msg);
-  }
+  tk::PumpUntil([&s] { return s.done; }, s.form);
   if (s.ok) {
     HWND choice = GetDlgItem(s.form, kChoice);
     LRESULT index = SendMessageA(choice, CB_GETCURSEL, 0, 0);

@@ -15,6 +15,7 @@
 #include "plugin/boundary.h"
 #include "plugin/host_block.h"
 #include "test_editor.h"
+#include "toolkit/message_pump.h"
 
 namespace {
 
@@ -112,28 +113,9 @@ bool CreateBox(const std::string& object, const std::string& rgb) {
 
 constexpr wchar_t kModalClass[] = L"TarvexHostTestModal";
 
-struct ModalState {
-  bool done = false;
-  int result = IDCANCEL;
-};
-
-LRESULT CALLBACK ModalProc(HWND window, UINT message, WPARAM wParam, LPARAM lParam) {
-  auto* state = reinterpret_cast<ModalState*>(GetWindowLongPtrW(window, GWLP_USERDATA));
-  if (state && message == WM_COMMAND && (LOWORD(wParam) == IDOK || LOWORD(wParam) == IDCANCEL)) {
-    state->result = LOWORD(wParam);
-    state->done = true;
-    return 0;
-  }
-  if (state && message == WM_CLOSE) {
-    state->done = true;
-    return 0;
-  }
-  return DefWindowProcW(window, message, wParam, lParam);
-}
-
 int RunModal(const wchar_t* title, bool withCancel) {
   WNDCLASSW wc{};
-  wc.lpfnWndProc = ModalProc;
+  wc.lpfnWndProc = tk::ModalEndProc;
   wc.hInstance = Instance();
   wc.hbrBackground = GetSysColorBrush(COLOR_BTNFACE);
   wc.lpszClassName = kModalClass;
@@ -141,8 +123,8 @@ int RunModal(const wchar_t* title, bool withCancel) {
   HWND owner = GetActiveWindow();
   HWND window = CreateWindowExW(WS_EX_DLGMODALFRAME, kModalClass, title, WS_POPUP | WS_CAPTION | WS_SYSMENU,
                                 100, 100, 300, 140, owner, nullptr, Instance(), nullptr);
-  ModalState state;
-  SetWindowLongPtrW(window, GWLP_USERDATA, reinterpret_cast<LONG_PTR>(&state));
+  tk::ModalEnd end;
+  SetWindowLongPtrW(window, GWLP_USERDATA, reinterpret_cast<LONG_PTR>(&end));
   CreateWindowExW(0, L"BUTTON", L"OK", WS_CHILD | WS_VISIBLE | BS_DEFPUSHBUTTON, 20, 60, 80, 26, window,
                   reinterpret_cast<HMENU>(IDOK), Instance(), nullptr);
   if (withCancel) {
@@ -151,14 +133,10 @@ int RunModal(const wchar_t* title, bool withCancel) {
   }
   if (owner) EnableWindow(owner, FALSE);
   ShowWindow(window, SW_SHOW);
-  MSG msg;
-  while (!state.done && GetMessageW(&msg, nullptr, 0, 0) > 0) {
-    TranslateMessage(&msg);
-    DispatchMessageW(&msg);
-  }
+  tk::PumpUntil([&end] { return end.done; });
   if (owner) EnableWindow(owner, TRUE);
   DestroyWindow(window);
-  return state.result;
+  return end.result;
 }
 
 // --- actions ----------------------------------------------------------------
