@@ -32,7 +32,7 @@ void ForgetVanished(TNeoImageForm& window) {
 TNeoImageForm& OpenGaugeWindow(std::string_view name, HWND parent) {
   auto window = std::make_unique<TNeoImageForm>(parent);
   window->OnVanished = ForgetVanished;
-  window->ObjectName = name;
+  window->SetObjectName(name);
   window->FitToParent();
   window->Show();
   if (!gaugeList) gaugeList = std::make_unique<GaugeWindows>();
@@ -43,7 +43,7 @@ TNeoImageForm& OpenGaugeWindow(std::string_view name, HWND parent) {
 int FindGauge(std::string_view name) {
   if (!gaugeList) return -1;
   for (std::size_t i = 0; i < gaugeList->size(); ++i)
-    if (tk::SameTextAscii((*gaugeList)[i]->ObjectName, name)) return static_cast<int>(i);
+    if (tk::SameTextAscii((*gaugeList)[i]->ObjectName(), name)) return static_cast<int>(i);
   return -1;
 }
 
@@ -52,7 +52,7 @@ bool DeleteGauge(std::string_view name) {
     int index = FindGauge(name);
     if (index < 0) return false;
     auto at = gaugeList->begin() + index;
-    if (!(*at)->ObjectName.empty()) (*at)->Close();
+    if (!(*at)->ObjectName().empty()) (*at)->Close();
     gaugeList->erase(at);
     return true;
   } catch (...) {

@@ -6,6 +6,7 @@
 
 #include <functional>
 #include <string>
+#include <string_view>
 
 #include "runtime/UnitFORM.h"
 
@@ -28,7 +29,9 @@ class TNeoImageForm : public TImageForm {
   // The plug-in's own destruction is no vanishing.
   ~TNeoImageForm() override { OnVanished = nullptr; }
 
-  std::string ObjectName;
+  // The host object's name, as the actions give it.
+  const std::string& ObjectName() const { return objectName_; }
+  void SetObjectName(std::string_view name) { objectName_ = name; }
 
   // Called when the window was destroyed by someone else (the host destroyed
   // it or the object's window that holds it), after the last message. The
@@ -46,6 +49,8 @@ class TNeoImageForm : public TImageForm {
  private:
   LRESULT OnHostRequest(WPARAM wParam, LPARAM lParam);
   void PaintInto(HDC dc);
+
+  std::string objectName_;
 };
 
 }  // namespace runtime

@@ -19,12 +19,14 @@ class TImageForm : public tk::TForm {
   // no parent it is a hidden top-level window.
   explicit TImageForm(HWND parentWindow);
 
-  gauges::TGauge* Gauge = nullptr;
+  gauges::TGauge* Gauge() const { return gauge_; }
 
   void Show();
 
- protected:
-  void BindComponents() override;
+ private:
+  static const tk::ComponentBinding<TImageForm> kComponents[];
+
+  gauges::TGauge* gauge_ = nullptr;
 };
 
 }  // namespace runtime

@@ -1,18 +1,17 @@
 #include "runtime/actions.h"
 
+#include "plugin/core/action_table.h"
 #include "runtime/GaugeList.h"
 #include "runtime/run_routines.h"
 
 namespace runtime {
 
-namespace {
-// Parameters per action; slots the caller did not give read as empty text.
-constexpr std::size_t kParamCounts[] = {10, 1, 2, 3, 3, 2, 2, 2};
-}  // namespace
-
 bool RunAction(int action, const std::vector<std::string>& given) {
-  if (action < 1 || action > 8) return false;
-  const std::size_t needed = kParamCounts[action - 1];
+  if (action < 1) return false;
+  const nb::ActionInfo* info = nb::FindAction(static_cast<std::uint32_t>(action));
+  if (info == nullptr) return false;
+  // Slots the caller did not give read as empty text.
+  const std::size_t needed = info->typeCodes.size();
   if (given.size() < needed) {
     std::vector<std::string> padded = given;
     padded.resize(needed);

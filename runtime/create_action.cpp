@@ -58,8 +58,8 @@ bool TarvexCreate(const Params& p) {
     if (!IsWindow(AsWindow(*handle))) return false;
     OpenGaugeWindow(name, AsWindow(*handle));
     int index = FindGauge(name);
-    if (index < 0 || GaugeAt(index).ObjectName.empty()) return true;
-    return Configure(*GaugeAt(index).Gauge, p);
+    if (index < 0 || GaugeAt(index).ObjectName().empty()) return true;
+    return Configure(*GaugeAt(index).Gauge(), p);
   } catch (...) {
     return false;
   }

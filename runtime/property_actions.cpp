@@ -18,11 +18,11 @@ template <typename Change>
 bool WithGauge(const Params& p, Change change) {
   try {
     int index = FindGauge(p.at(0));
-    if (index < 0 || GaugeAt(index).ObjectName.empty()) return false;
-    if constexpr (std::is_same_v<decltype(change(*GaugeAt(index).Gauge)), bool>) {
-      return change(*GaugeAt(index).Gauge);
+    if (index < 0 || GaugeAt(index).ObjectName().empty()) return false;
+    if constexpr (std::is_same_v<decltype(change(*GaugeAt(index).Gauge())), bool>) {
+      return change(*GaugeAt(index).Gauge());
     } else {
-      change(*GaugeAt(index).Gauge);
+      change(*GaugeAt(index).Gauge());
       return true;
     }
   } catch (...) {

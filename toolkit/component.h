@@ -4,10 +4,12 @@
 // classes derive from Control, windowed ones from WinControl; any subsystem
 // can add its own classes (the gradient panel, the gauge) to a registry.
 
+#include <array>
 #include <functional>
 #include <map>
 #include <memory>
 #include <string>
+#include <string_view>
 #include <type_traits>
 #include <utility>
 #include <vector>
@@ -177,6 +179,14 @@ PropertySetter<T> EnumSetter(void (T::*set)(E), std::vector<std::pair<std::strin
       if (name == id) return (o.*set)(value);
     throw form::DescriptionError(v.line, "unknown value " + id);
   };
+}
+// The (name, value) list of an enumeration whose names a table holds in
+// ordinal order, for EnumSetter.
+template <typename E, std::size_t N>
+std::vector<std::pair<std::string, E>> NamesByOrdinal(const std::array<std::string_view, N>& names) {
+  std::vector<std::pair<std::string, E>> list;
+  for (std::size_t i = 0; i < N; ++i) list.emplace_back(names[i], static_cast<E>(i));
+  return list;
 }
 // Accepted and ignored: properties that change nothing here (hints).
 template <typename T>

@@ -43,7 +43,7 @@ void TImage::Click() {
 
 TShape::TShape(Container* parent) : Control(parent) { SetBounds(0, 0, 65, 65); }
 
-void TShape::SetShape(ShapeKind kind) {
+void TShape::SetShape(TShapeType kind) {
   kind_ = kind;
   Invalidate();
 }
@@ -73,26 +73,16 @@ void TShape::Paint(HDC dc) {
   Brush brush(brushClear_ ? static_cast<HBRUSH>(nullptr) : CreateSolidBrush(ColorToRGB(brushColor_)));
   SelectObjectGuard selectPen(dc, pen.get());
   SelectObjectGuard selectBrush(dc, brush ? static_cast<HGDIOBJ>(brush.get()) : GetStockObject(NULL_BRUSH));
-  int x = 0, y = 0, w = Width(), h = Height();
-  bool square = kind_ == ShapeKind::stSquare || kind_ == ShapeKind::stRoundSquare ||
-                kind_ == ShapeKind::stCircle;
-  if (square) {
-    int side = std::min(w, h);
-    x = (w - side) / 2;
-    y = (h - side) / 2;
-    w = h = side;
-  }
-  switch (kind_) {
-    case ShapeKind::stRectangle:
-    case ShapeKind::stSquare: Rectangle(dc, x, y, x + w, y + h); break;
-    case ShapeKind::stRoundRect:
-    case ShapeKind::stRoundSquare: {
-      int corner = std::min(w, h) / 4;
-      RoundRect(dc, x, y, x + w, y + h, corner, corner);
-      break;
-    }
-    case ShapeKind::stEllipse:
-    case ShapeKind::stCircle: Ellipse(dc, x, y, x + w, y + h); break;
+  const ShapeBox box = ShapeBoxIn(kind_, 0, 0, Width(), Height());
+  const int x = static_cast<int>(box.x), y = static_cast<int>(box.y);
+  const int right = static_cast<int>(box.x + box.width), bottom = static_cast<int>(box.y + box.height);
+  const int corner = static_cast<int>(box.corner);
+  if (IsRounded(kind_)) {
+    RoundRect(dc, x, y, right, bottom, corner, corner);
+  } else if (IsElliptic(kind_)) {
+    Ellipse(dc, x, y, right, bottom);
+  } else {
+    Rectangle(dc, x, y, right, bottom);
   }
 }
 

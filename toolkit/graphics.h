@@ -5,6 +5,7 @@
 #include <string>
 
 #include "toolkit/control.h"
+#include "toolkit/core/shape_type.h"
 #include "toolkit/picture.h"
 
 namespace tk {
@@ -32,12 +33,10 @@ class TImage : public Control {
   bool transparent_ = false;
 };
 
-enum class ShapeKind { stRectangle, stSquare, stRoundRect, stRoundSquare, stEllipse, stCircle };
-
 class TShape : public Control {
  public:
   explicit TShape(Container* parent = nullptr);
-  void SetShape(ShapeKind kind);
+  void SetShape(TShapeType kind);
   void SetPenColor(TColor color);
   void SetPenWidth(int width);
   void SetPenClear(bool clear);
@@ -46,7 +45,7 @@ class TShape : public Control {
   void Paint(HDC dc) override;
 
  private:
-  ShapeKind kind_ = ShapeKind::stRectangle;
+  TShapeType kind_ = stRectangle;
   TColor penColor_ = clBlack;
   int penWidth_ = 1;
   bool penClear_ = false;

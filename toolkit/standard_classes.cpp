@@ -76,13 +76,7 @@ void AddStandardClasses(ClassRegistry& registry) {
   registry.Add(MakeComponentClass<TShape>(
       "TShape",
       {
-          {"Shape", EnumSetter(&TShape::SetShape,
-                               {{"stRectangle", ShapeKind::stRectangle},
-                                {"stSquare", ShapeKind::stSquare},
-                                {"stRoundRect", ShapeKind::stRoundRect},
-                                {"stRoundSquare", ShapeKind::stRoundSquare},
-                                {"stEllipse", ShapeKind::stEllipse},
-                                {"stCircle", ShapeKind::stCircle}})},
+          {"Shape", EnumSetter(&TShape::SetShape, NamesByOrdinal<TShapeType>(kShapeTypeNames))},
           {"Pen.Color", ColorSetter(&TShape::SetPenColor)},
           {"Pen.Width", IntSetter(&TShape::SetPenWidth)},
           {"Pen.Style", EnumSetter(&TShape::SetPenClear, {{"psSolid", false}, {"psClear", true}})},

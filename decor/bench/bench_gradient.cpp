@@ -4,21 +4,11 @@
 #include <windows.h>
 
 #include <cstdio>
+#include <string_view>
 
 #include "decor/Gradient.h"
 #include "tests/support/bench_timing.h"
 #include "toolkit/gdi.h"
-
-namespace {
-
-const char* const kStyleNames[] = {
-    "gsCustom",     "gsRadialC",    "gsRadialT",    "gsRadialB",    "gsRadialL",
-    "gsRadialR",    "gsRadialTL",   "gsRadialTR",   "gsRadialBL",   "gsRadialBR",
-    "gsLinearH",    "gsLinearV",    "gsReflectedH", "gsReflectedV", "gsDiagonalLF",
-    "gsDiagonalLB", "gsDiagonalRF", "gsDiagonalRB", "gsArrowL",     "gsArrowR",
-    "gsArrowU",     "gsArrowD",     "gsDiamond",    "gsButterfly",  "gsRadialRect"};
-
-}  // namespace
 
 int main() {
   using namespace decor;
@@ -29,8 +19,9 @@ int main() {
   for (int s = gsCustom; s < kGradientStyleCount; ++s) {
     gradient.SetStyle(static_cast<TGradientStyle>(s));
     const double us = bench::MicrosecondsPer(rebuilds, [&](int) { gradient.RebuildPattern(); });
-    std::printf("  %-13s %4d x %-4d %9.1f\n", kStyleNames[s], gradient.Pattern().Width(),
-                gradient.Pattern().Height(), us);
+    const std::string_view name = kGradientStyleNames[s];
+    std::printf("  %-13.*s %4d x %-4d %9.1f\n", static_cast<int>(name.size()), name.data(),
+                gradient.Pattern().Width(), gradient.Pattern().Height(), us);
   }
 
   tk::WindowDC screen(nullptr);

@@ -7,37 +7,9 @@
 #include <cstdint>
 
 #include "decor/core/gradient_colors.h"
+#include "decor/core/gradient_style.h"
 
 namespace decor {
-
-enum TGradientStyle : std::uint8_t {
-  gsCustom,
-  gsRadialC,
-  gsRadialT,
-  gsRadialB,
-  gsRadialL,
-  gsRadialR,
-  gsRadialTL,
-  gsRadialTR,
-  gsRadialBL,
-  gsRadialBR,
-  gsLinearH,
-  gsLinearV,
-  gsReflectedH,
-  gsReflectedV,
-  gsDiagonalLF,
-  gsDiagonalLB,
-  gsDiagonalRF,
-  gsDiagonalRB,
-  gsArrowL,
-  gsArrowR,
-  gsArrowU,
-  gsArrowD,
-  gsDiamond,
-  gsButterfly,
-  gsRadialRect,
-};
-constexpr int kGradientStyleCount = gsRadialRect + 1;
 
 // A top-down pixel buffer of width x height pixels, rows without padding
 // (a 32-bit DIB's rows never need any).

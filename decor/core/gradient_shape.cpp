@@ -15,16 +15,9 @@ ShapeTarget ShapeTargetOf(TShapeType shape, int controlWidth, int controlHeight,
   // toward zero like the rest of the control's arithmetic.
   const long long b = std::max(borderWidth, 0);
   const long long grow = b > 0 ? 1 : 0;
-  long long x = b / 2, y = b / 2;
-  long long w = controlWidth - b + grow;
-  long long h = controlHeight - b + grow;
-  const long long s = std::min(w, h);
-  if (IsSquare(shape)) {
-    x += (w - s) / 2;
-    y += (h - s) / 2;
-    w = h = s;
-  }
-  return ShapeTarget{ToInt(x), ToInt(y), ToInt(w), ToInt(h), ToInt(s / 4)};
+  const tk::ShapeBox box =
+      tk::ShapeBoxIn(shape, b / 2, b / 2, controlWidth - b + grow, controlHeight - b + grow);
+  return ShapeTarget{ToInt(box.x), ToInt(box.y), ToInt(box.width), ToInt(box.height), ToInt(box.corner)};
 }
 
 }  // namespace decor

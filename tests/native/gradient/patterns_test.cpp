@@ -30,13 +30,6 @@ struct Pattern {
   std::vector<Pixel> pixels;
 };
 
-const char* const kNames[] = {
-    "gsCustom",     "gsRadialC",    "gsRadialT",    "gsRadialB",    "gsRadialL",
-    "gsRadialR",    "gsRadialTL",   "gsRadialTR",   "gsRadialBL",   "gsRadialBR",
-    "gsLinearH",    "gsLinearV",    "gsReflectedH", "gsReflectedV", "gsDiagonalLF",
-    "gsDiagonalLB", "gsDiagonalRF", "gsDiagonalRB", "gsArrowL",     "gsArrowR",
-    "gsArrowU",     "gsArrowD",     "gsDiamond",    "gsButterfly",  "gsRadialRect"};
-
 TEST(PatternGenerators, EveryStyleHasItsFixedSize) {
   struct Case {
     TGradientStyle style;
@@ -53,8 +46,8 @@ TEST(PatternGenerators, EveryStyleHasItsFixedSize) {
   };
   ASSERT_EQ(std::size(cases), kPatternGenerators.size() - 1);
   for (const Case& c : cases) {
-    EXPECT_EQ(kPatternGenerators[c.style].size, (PatternSize{c.width, c.height})) << kNames[c.style];
-    EXPECT_NE(kPatternGenerators[c.style].fill, nullptr) << kNames[c.style];
+    EXPECT_EQ(kPatternGenerators[c.style].size, (PatternSize{c.width, c.height})) << kGradientStyleNames[c.style];
+    EXPECT_NE(kPatternGenerators[c.style].fill, nullptr) << kGradientStyleNames[c.style];
   }
   EXPECT_EQ(kPatternGenerators[gsCustom].fill, nullptr) << "a handler draws gsCustom";
 }
@@ -64,7 +57,7 @@ TEST(PatternGenerators, EveryPixelIsWrittenWithAnIndexOfTheTable) {
     Pattern p(static_cast<TGradientStyle>(s));
     for (int y = 0; y < p.size.height; ++y)
       for (int x = 0; x < p.size.width; ++x)
-        ASSERT_LE(p.At(x, y), 255u) << kNames[s] << " pixel (" << x << ", " << y << ")";
+        ASSERT_LE(p.At(x, y), 255u) << kGradientStyleNames[s] << " pixel (" << x << ", " << y << ")";
   }
 }
 
@@ -73,7 +66,7 @@ TEST(PatternGenerators, EqualColoursFillEveryStyleUniformly) {
   uniform.fill(PixelOf(10, 20, 30));
   for (int s = gsRadialC; s < kGradientStyleCount; ++s) {
     Pattern p(static_cast<TGradientStyle>(s), uniform);
-    for (Pixel px : p.pixels) ASSERT_EQ(px, PixelOf(10, 20, 30)) << kNames[s];
+    for (Pixel px : p.pixels) ASSERT_EQ(px, PixelOf(10, 20, 30)) << kGradientStyleNames[s];
   }
 }
 
@@ -143,7 +136,7 @@ TEST(PatternGenerators, IndexOfChosenPixels) {
   };
   for (const Case& c : cases) {
     Pattern p(c.style);
-    EXPECT_EQ(p.At(c.x, c.y), c.index) << kNames[c.style] << " pixel (" << c.x << ", " << c.y << ")";
+    EXPECT_EQ(p.At(c.x, c.y), c.index) << kGradientStyleNames[c.style] << " pixel (" << c.x << ", " << c.y << ")";
   }
 }
 
@@ -166,7 +159,7 @@ TEST(PatternGenerators, RadialStylesAreMirrorImages) {
       for (int x = 0; x < p.size.width; ++x) {
         const int mx = c.mirrorX ? 361 - x : x;
         const int my = c.mirrorY ? 361 - y : y;
-        ASSERT_EQ(p.At(x, y), p.At(mx, my)) << kNames[c.style] << " (" << x << ", " << y << ")";
+        ASSERT_EQ(p.At(x, y), p.At(mx, my)) << kGradientStyleNames[c.style] << " (" << x << ", " << y << ")";
       }
   }
 }

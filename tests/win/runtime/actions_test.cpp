@@ -35,7 +35,7 @@ class Actions : public HostFixture {
   }
   gauges::TGauge* Gauge(const std::string& name = "Rect1") {
     int index = FindGauge(name);
-    return index < 0 ? nullptr : GaugeAt(index).Gauge;
+    return index < 0 ? nullptr : GaugeAt(index).Gauge();
   }
   HWND object_ = nullptr;
 };
@@ -86,8 +86,8 @@ TEST_F(Actions, CreateTwiceKeepsOnlyTheSecondAtTheEnd) {
   EXPECT_FALSE(IsWindow(first));
   EXPECT_EQ(GaugeCount(), 2);
   EXPECT_EQ(FindGauge("Rect1"), 1);
-  EXPECT_EQ(GaugeAt(1).ObjectName, "RECT1");
-  EXPECT_EQ(GaugeAt(1).Gauge->Kind(), gauges::gkPie);
+  EXPECT_EQ(GaugeAt(1).ObjectName(), "RECT1");
+  EXPECT_EQ(GaugeAt(1).Gauge()->Kind(), gauges::gkPie);
   EXPECT_EQ(GetParent(GaugeAt(0).Handle()), other);
 }
 
@@ -234,8 +234,8 @@ TEST_F(Actions, WindowForAnEmptyNameStaysUnconfigured) {
   ObjectAnswers()[""] = std::to_string(reinterpret_cast<std::uintptr_t>(object_));
   EXPECT_TRUE(Run(1, Create("", {{1, "Pie"}, {6, "1000"}})));
   ASSERT_EQ(GaugeCount(), 1);
-  EXPECT_EQ(GaugeAt(0).Gauge->Kind(), gauges::gkVerticalBar);
-  EXPECT_EQ(GaugeAt(0).Gauge->MaxValue(), 500);
+  EXPECT_EQ(GaugeAt(0).Gauge()->Kind(), gauges::gkVerticalBar);
+  EXPECT_EQ(GaugeAt(0).Gauge()->MaxValue(), 500);
   for (int action = 3; action <= 8; ++action)
     EXPECT_FALSE(Run(action, {"", "0", "0"})) << "action " << action;
   EXPECT_TRUE(Run(2, {""}));

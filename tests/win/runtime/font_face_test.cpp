@@ -152,7 +152,7 @@ TEST_F(FontFaces, FaceWithBlanksIsTheFaceSelectedForTheText) {
       ASSERT_TRUE(Run(1, CreateText("Arial|clBlack|10||0")));
       ASSERT_TRUE(Run(7, {"Rect1", fontText}));
     }
-    EXPECT_EQ(runtime::GaugeAt(0).Gauge->Font().name, "Times New Roman");
+    EXPECT_EQ(runtime::GaugeAt(0).Gauge()->Font().name, "Times New Roman");
     Seen().clear();
     Paint();
     ASSERT_FALSE(Seen().empty()) << "the text was drawn";
@@ -180,7 +180,7 @@ TEST_F(FontFaces, SpecWithoutStylesMakesABoldGaugeRegular) {
   EXPECT_EQ(Seen().back().italic, TRUE);
 
   ASSERT_TRUE(Run(7, {"Rect1", "Arial|clBlack|24||0"}));
-  EXPECT_EQ(runtime::GaugeAt(0).Gauge->Font().style, 0);
+  EXPECT_EQ(runtime::GaugeAt(0).Gauge()->Font().style, 0);
   Seen().clear();
   const Picture madeRegular = Paint();
   ASSERT_FALSE(Seen().empty());

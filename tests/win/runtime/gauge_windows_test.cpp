@@ -24,7 +24,7 @@ class GaugeWindows : public HostFixture {
  protected:
   std::vector<std::string> Names() const {
     std::vector<std::string> names;
-    for (int i = 0; i < GaugeCount(); ++i) names.push_back(GaugeAt(i).ObjectName);
+    for (int i = 0; i < GaugeCount(); ++i) names.push_back(GaugeAt(i).ObjectName());
     return names;
   }
 };
@@ -44,14 +44,14 @@ TEST_F(GaugeWindows, OpensAVisibleChildCoveringTheObjectsClientArea) {
   EXPECT_EQ(rect.top, 0);
   EXPECT_EQ(rect.right, client.right);
   EXPECT_EQ(rect.bottom, client.bottom);
-  EXPECT_EQ(window.ObjectName, "Rect1");
-  EXPECT_EQ(window.Gauge->Width(), client.right);
-  EXPECT_EQ(window.Gauge->Height(), client.bottom);
+  EXPECT_EQ(window.ObjectName(), "Rect1");
+  EXPECT_EQ(window.Gauge()->Width(), client.right);
+  EXPECT_EQ(window.Gauge()->Height(), client.bottom);
 }
 
 TEST_F(GaugeWindows, NewWindowShowsTheStoredForm) {
   HWND object = AddObject("Rect1", 0, 0, 100, 100);
-  const auto& gauge = *OpenGaugeWindow("Rect1", object).Gauge;
+  const auto& gauge = *OpenGaugeWindow("Rect1", object).Gauge();
   EXPECT_EQ(gauge.Kind(), gauges::gkVerticalBar);
   EXPECT_EQ(gauge.MinValue(), 0);
   EXPECT_EQ(gauge.MaxValue(), 500);
@@ -77,8 +77,8 @@ TEST_F(GaugeWindows, ChildWindowIsNotLayeredAndShowsOnScreen) {
   EXPECT_TRUE(window.TransparentColor());
   EXPECT_EQ(window.TransparentColorValue(), tk::clWhite);
   EXPECT_EQ(GetWindowLongW(window.Handle(), GWL_EXSTYLE) & WS_EX_LAYERED, 0);
-  window.Gauge->SetBackColor(RGB(0, 0, 255));
-  window.Gauge->SetShowText(false);
+  window.Gauge()->SetBackColor(RGB(0, 0, 255));
+  window.Gauge()->SetShowText(false);
   ShowWindow(main_, SW_SHOW);
   RedrawWindow(main_, nullptr, nullptr, RDW_INVALIDATE | RDW_UPDATENOW | RDW_ALLCHILDREN);
   HDC screen = GetDC(object);
@@ -170,12 +170,12 @@ TEST_F(GaugeWindows, DisableHoldsUntilEnable) {
 TEST_F(GaugeWindows, PaintRequestDrawsIntoTheGivenDcOnly) {
   HWND object = AddObject("x", 0, 0, 40, 30);
   auto& window = OpenGaugeWindow("A", object);
-  window.Gauge->SetShowText(false);
+  window.Gauge()->SetShowText(false);
   EXPECT_TRUE(Capture(window.Handle(), 40, 30, /*wParamZero=*/true).AllEqual(kMagenta));
   Picture picture = Capture(window.Handle(), 40, 30);
   EXPECT_TRUE(picture.AllEqual(0xFFFFFF)) << "an empty white vertical bar";
-  window.Gauge->SetForeColor(RGB(255, 0, 0));
-  window.Gauge->SetProgress(500);
+  window.Gauge()->SetForeColor(RGB(255, 0, 0));
+  window.Gauge()->SetProgress(500);
   picture = Capture(window.Handle(), 40, 30);
   // Without a border the full vertical bar leaves its top row in BackColor.
   EXPECT_EQ(picture.At(5, 0), 0xFFFFFFu);
@@ -193,8 +193,8 @@ TEST_F(GaugeWindows, ResizeRequestFitsTheNewClientArea) {
   GetClientRect(window.Handle(), &rect);
   EXPECT_EQ(rect.right, client.right);
   EXPECT_EQ(rect.bottom, client.bottom);
-  EXPECT_EQ(window.Gauge->Width(), client.right);
-  EXPECT_EQ(window.Gauge->Height(), client.bottom);
+  EXPECT_EQ(window.Gauge()->Width(), client.right);
+  EXPECT_EQ(window.Gauge()->Height(), client.bottom);
 }
 
 
