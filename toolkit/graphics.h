@@ -36,6 +36,7 @@ class TImage : public Control {
 class TShape : public Control {
  public:
   explicit TShape(Container* parent = nullptr);
+  TShapeType Shape() const { return kind_; }
   void SetShape(TShapeType kind);
   void SetPenColor(TColor color);
   void SetPenWidth(int width);

@@ -2,12 +2,16 @@
 // dialogs store them: every stored property reaches the control.
 #include <windows.h>
 
+#include <iterator>
+#include <string>
+
 #include <gtest/gtest.h>
 
 #include "decor/FormClasses.h"
 #include "decor/Gradient.h"
 #include "gauge/Gauges.h"
 #include "toolkit/form.h"
+#include "toolkit/graphics.h"
 #include "toolkit/panel.h"
 
 namespace {
@@ -77,6 +81,39 @@ TEST(DecorationClasses, GradientAndGaugeTakeTheirStoredProperties) {
   EXPECT_EQ(gauge.BackColor(), tk::clLime);
   EXPECT_FALSE(gauge.ShowText());
   EXPECT_THROW(gauge.SetMinValue(11), tk::EInvalidOperation) << "checked again after loading";
+}
+
+// The names stored forms give the styles and shapes, in ordinal order: each
+// loads as its value, on the gradient panel and on the shape figure.
+TEST(DecorationClasses, EveryStyleAndShapeNameLoadsAsItsValue) {
+  const char* const styles[] = {
+      "gsCustom",     "gsRadialC",    "gsRadialT",    "gsRadialB",    "gsRadialL",
+      "gsRadialR",    "gsRadialTL",   "gsRadialTR",   "gsRadialBL",   "gsRadialBR",
+      "gsLinearH",    "gsLinearV",    "gsReflectedH", "gsReflectedV", "gsDiagonalLF",
+      "gsDiagonalLB", "gsDiagonalRF", "gsDiagonalRB", "gsArrowL",     "gsArrowR",
+      "gsArrowU",     "gsArrowD",     "gsDiamond",    "gsButterfly",  "gsRadialRect"};
+  const char* const shapes[] = {"stRectangle", "stSquare",  "stRoundRect",
+                                "stRoundSquare", "stEllipse", "stCircle"};
+  for (int style = 0; style < static_cast<int>(std::size(styles)); ++style) {
+    const int shape = style % static_cast<int>(std::size(shapes));
+    const std::string description = std::string("object PreviewForm: TPreviewForm\n") +
+                                    "  object Gradient1: TGradient\n    Style = " + styles[style] +
+                                    "\n    Shape = " + shapes[shape] + "\n  end\n" +
+                                    "  object Shape1: TShape\n    Shape = " + shapes[shape] +
+                                    "\n  end\nend\n";
+    PreviewForm form;
+    form.Load(description, decor::FormClasses(), nullptr);
+    const auto& gradient = form.Get<decor::TGradient>("Gradient1");
+    EXPECT_EQ(gradient.Style(), style) << styles[style];
+    EXPECT_EQ(gradient.Shape(), shape) << shapes[shape];
+    EXPECT_EQ(form.Get<tk::TShape>("Shape1").Shape(), shape) << shapes[shape];
+  }
+  PreviewForm form;
+  EXPECT_THROW(form.Load("object PreviewForm: TPreviewForm\n  object Gradient1: TGradient\n"
+                         "    Style = gsradialc\n  end\nend\n",
+                         decor::FormClasses(), nullptr),
+               tk::form::DescriptionError)
+      << "names are matched exactly";
 }
 
 }  // namespace
