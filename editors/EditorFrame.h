@@ -72,7 +72,7 @@ class TEditorForm : public tk::TForm {
   // Answers whether a colour was chosen (ColorDialog1.Color()).
   bool ChooseColour(tk::TEdit& field);
   // The system font dialog; a confirmed font goes to fontLabel and its font
-  // font text to the field, and the dialog comes back on top. Cancel does nothing.
+  // text to the field, and the dialog comes back on top. Cancel does nothing.
   // Answers whether a font was chosen (FontDialog1.Font).
   bool ChooseFont(tk::TEdit& field, tk::TLabel& fontLabel);
 

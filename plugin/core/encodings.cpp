@@ -14,6 +14,10 @@ bool IsBlank(char c) {
   return u >= 1 && u <= 32;
 }
 
+void SkipBlanks(std::string_view text, std::size_t& pos) {
+  while (pos < text.size() && IsBlank(text[pos])) ++pos;
+}
+
 // Reads a quoted item starting at the opening quote; pos ends after the
 // closing quote, or at the end of the text when the quote is never closed.
 std::string QuotedItem(std::string_view text, std::size_t& pos) {
@@ -39,10 +43,7 @@ std::string QuotedItem(std::string_view text, std::size_t& pos) {
 std::vector<std::string> SplitDelimited(std::string_view text, char delimiter) {
   std::vector<std::string> items;
   std::size_t pos = 0;
-  auto skipBlanks = [&] {
-    while (pos < text.size() && IsBlank(text[pos])) ++pos;
-  };
-  skipBlanks();
+  SkipBlanks(text, pos);
   while (pos < text.size()) {
     if (text[pos] == '"') {
       items.push_back(QuotedItem(text, pos));
@@ -51,11 +52,11 @@ std::vector<std::string> SplitDelimited(std::string_view text, char delimiter) {
       while (pos < text.size() && !IsBlank(text[pos]) && text[pos] != delimiter) ++pos;
       items.emplace_back(text.substr(start, pos - start));
     }
-    skipBlanks();
+    SkipBlanks(text, pos);
     if (pos < text.size() && text[pos] == delimiter) {
       if (pos + 1 == text.size()) items.emplace_back();
       ++pos;
-      skipBlanks();
+      SkipBlanks(text, pos);
     }
   }
   return items;
@@ -64,13 +65,10 @@ std::vector<std::string> SplitDelimited(std::string_view text, char delimiter) {
 std::vector<std::string> SplitFields(std::string_view text, char delimiter) {
   std::vector<std::string> fields;
   std::size_t pos = 0;
-  auto skipBlanks = [&] {
-    while (pos < text.size() && IsBlank(text[pos])) ++pos;
-  };
-  skipBlanks();
+  SkipBlanks(text, pos);
   if (pos == text.size()) return fields;
   while (true) {
-    skipBlanks();
+    SkipBlanks(text, pos);
     if (pos < text.size() && text[pos] == '"') {
       fields.push_back(QuotedItem(text, pos));
       while (pos < text.size() && text[pos] != delimiter) ++pos;
