@@ -14,5 +14,5 @@ fi
 cmake --build "$build" --target make-pictures
 out="$here/decor/pictures"
 mkdir -p "$out"
-(cd "$out" && "$here/tools/with-wine.sh" "$here/tools/wine-run" "$build/toolkit/make-pictures.exe" .)
+(cd "$out" && "$here/tools/with-wine.sh" "$here/tools/wine-run" "$build/decor/make-pictures.exe" .)
 ls -l "$out"
