@@ -14,6 +14,7 @@
 #include <string>
 #include <vector>
 
+#include "tests/support/stored_resources.h"
 #include "toolkit/core/font.h"
 #include "toolkit/font_handle.h"
 #include "toolkit/gdi.h"
@@ -43,18 +44,9 @@ const char* const kWithoutStandIn[] = {"Brush Script MT"};
 // The faces the demo's gauges use besides those of the forms.
 const char* const kDemoFaces[] = {"Arial", "Tahoma", "Times New Roman", "Courier New"};
 
-BOOL CALLBACK CollectForm(HMODULE, LPCSTR, LPSTR name, LONG_PTR list) {
-  if (!IS_INTRESOURCE(name) &&
-      (std::string(name).rfind("FORM_", 0) == 0 || std::string(name).rfind("FRAGMENT_", 0) == 0))
-    reinterpret_cast<std::vector<std::string>*>(list)->push_back(name);
-  return TRUE;
-}
-
 // Every Font.Name in the form descriptions and fragments stored in this program.
 std::set<std::string> FacesOfStoredForms() {
-  std::vector<std::string> forms;
-  EnumResourceNamesA(tk::ModuleInstance(), MAKEINTRESOURCEA(10), &CollectForm,
-                     reinterpret_cast<LONG_PTR>(&forms));
+  const std::vector<std::string> forms = tarvex::test::StoredResourceNames({"FORM_", "FRAGMENT_"});
   std::set<std::string> faces;
   const std::regex fontName(R"(Font\.Name\s*=\s*'([^']*)')");
   for (const std::string& form : forms) {

@@ -19,6 +19,7 @@
 #include "editors/EditFormOne.h"
 #include "editors/EditFree.h"
 #include "runtime/UnitFORM.h"
+#include "tests/support/stored_resources.h"
 #include "toolkit/form.h"
 #include "toolkit/visual_styles.h"
 
@@ -39,21 +40,8 @@ const std::map<std::string, std::function<std::unique_ptr<tk::TForm>()>>& FormCl
   return classes;
 }
 
-BOOL CALLBACK CollectDescription(HMODULE, LPCSTR, LPSTR name, LONG_PTR list) {
-  if (!IS_INTRESOURCE(name) && std::string(name).rfind("FORM_", 0) == 0)
-    reinterpret_cast<std::vector<std::string>*>(list)->push_back(name);
-  return TRUE;
-}
-
-std::vector<std::string> StoredDescriptions() {
-  std::vector<std::string> names;
-  EnumResourceNamesA(tk::ModuleInstance(), MAKEINTRESOURCEA(10), &CollectDescription,
-                     reinterpret_cast<LONG_PTR>(&names));
-  return names;
-}
-
 TEST(StoredForms, EveryDescriptionBuildsItsFormClass) {
-  std::vector<std::string> stored = StoredDescriptions();
+  std::vector<std::string> stored = tarvex::test::StoredResourceNames({"FORM_"});
   ASSERT_FALSE(stored.empty());
   tk::VisualStylesScope styles;
   for (const std::string& name : stored) {

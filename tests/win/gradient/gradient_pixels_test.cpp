@@ -58,23 +58,19 @@ TEST(GradientPixels, StretchIsNearestNeighbour) {
 }
 
 TEST(GradientPixels, NarrowControlsKeepTheirGradientDirection) {
-  {
-    GradientOnWindow w(256, 2);
-    w.gradient.SetStyle(gsLinearH);
+  const struct {
+    TGradientStyle style;
+    int width, height;
+    bool alongX;  // the grey falls with x, else with y
+  } cases[] = {{gsLinearH, 256, 2, true}, {gsLinearV, 2, 256, false}};
+  for (const auto& c : cases) {
+    GradientOnWindow w(c.width, c.height);
+    w.gradient.SetStyle(c.style);
     w.gradient.SetColorBegin(tk::clWhite);
     w.gradient.SetColorEnd(tk::clBlack);
     auto dib = w.Print();
-    for (int x = 0; x < 256; ++x)
-      for (int y = 0; y < 2; ++y) ASSERT_EQ(GreyAt(*dib, x, y), 255 - x) << Where(x, y);
-  }
-  {
-    GradientOnWindow w(2, 256);
-    w.gradient.SetStyle(gsLinearV);
-    w.gradient.SetColorBegin(tk::clWhite);
-    w.gradient.SetColorEnd(tk::clBlack);
-    auto dib = w.Print();
-    for (int y = 0; y < 256; ++y)
-      for (int x = 0; x < 2; ++x) ASSERT_EQ(GreyAt(*dib, x, y), 255 - y) << Where(x, y);
+    for (int x = 0; x < c.width; ++x)
+      for (int y = 0; y < c.height; ++y) ASSERT_EQ(GreyAt(*dib, x, y), 255 - (c.alongX ? x : y)) << Where(x, y);
   }
 }
 
