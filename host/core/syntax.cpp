@@ -10,64 +10,73 @@
 namespace host::script {
 namespace {
 
-// One pattern element per argument: n integer, s any text (quoted or not),
-// q text or nil, h RRGGBB, * any number of texts or nils, a trailing ? makes
-// it optional; anything else is a list of words separated by |.
-const std::map<std::string, std::string, std::less<>>& Signatures() {
-  static const std::map<std::string, std::string, std::less<>> table = {
-      {"no-auto-start", ""},
-      {"register", ""},
-      {"init", ""},
-      {"register-interface", ""},
-      {"unregister-interface", ""},
-      {"register-script-processor", ""},
-      {"init-twice-check", ""},
-      {"expect-actions", "n"},
-      {"expect-action", "n s s s"},
-      {"expect-identity", "s s s"},
-      {"list", ""},
-      {"set", "s s"},
-      {"object", "s n n n n"},
-      {"move", "s n n"},
-      {"resize", "s n n"},
-      {"destroy-object", "s"},
-      {"destroy-plugin-window", "s"},
-      {"answer7", "s s"},
-      {"answer", "8|14 true|false s"},
-      {"exec", "s *"},
-      {"edit", "s *"},
-      {"expect-param", "n q"},
-      {"expect-slot", "n q"},
-      {"expect", "true|false"},
-      {"expect-interface-call", "n q"},
-      {"message", "n"},
-      {"post", "s n"},
-      {"expect-reply", "n"},
-      {"capture", "s"},
-      {"expect-pixel", "n n h"},
-      {"expect-pixels-in", "n n n n h at-least|at-most n"},
-      {"expect-capture-untouched", ""},
-      {"save-capture", "s"},
-      {"expect-plugin-windows", "s n"},
-      {"expect-plugin-window", "s visible|hidden|enabled|disabled|size n? n?"},
-      {"expect-gauge", "s shown|hidden"},
-      {"gdi-mark", ""},
-      {"expect-gdi-flat", "n?"},
-      {"about", "close-with ok|frame screenshot? s?"},
-      {"dialog", "close-with ok|cancel|frame"},
-      {"loc-file", "none"},
-      {"loc-file-raw", "s"},
-      {"expect-messages", "n"},
-      {"expect-message", "s"},
-      {"clear-messages", ""},
-      {"wait", "n"},
-      {"pump", ""},
-      {"screenshot", "s"},
-      {"echo", "*"},
-      {"fpu", "53|64"},
-      {"repeat", "n as? s?"},
-      {"warnings", "on|off"},
-      {"bench", "s n"},
+struct CommandShape {
+  // One pattern element per argument: n integer, s any text (quoted or not),
+  // q text or nil, h RRGGBB, * any number of texts or nils, a trailing ?
+  // makes it optional; anything else is a list of words separated by |.
+  const char* signature;
+  const char* usage;  // nullptr: the usage line is made from the signature
+};
+
+const std::map<std::string, CommandShape, std::less<>>& Commands() {
+  static const std::map<std::string, CommandShape, std::less<>> table = {
+      {"no-auto-start", {"", nullptr}},
+      {"register", {"", nullptr}},
+      {"init", {"", nullptr}},
+      {"register-interface", {"", nullptr}},
+      {"unregister-interface", {"", nullptr}},
+      {"register-script-processor", {"", nullptr}},
+      {"init-twice-check", {"", nullptr}},
+      {"expect-actions", {"n", "expect-actions COUNT"}},
+      {"expect-action", {"n s s s", "expect-action NUMBER \"Name\" \"description\" \"type codes\""}},
+      {"expect-identity", {"s s s", "expect-identity \"name\" \"author\" \"description\""}},
+      {"list", {"", nullptr}},
+      {"set", {"s s", "set NAME \"value\""}},
+      {"object", {"s n n n n", "object NAME X Y WIDTH HEIGHT"}},
+      {"move", {"s n n", "move NAME X Y"}},
+      {"resize", {"s n n", "resize NAME WIDTH HEIGHT"}},
+      {"destroy-object", {"s", "destroy-object NAME"}},
+      {"destroy-plugin-window", {"s", nullptr}},
+      {"answer7", {"s s", "answer7 OBJECT \"answer\" | answer7 OBJECT default"}},
+      {"answer", {"8|14 true|false s", "answer 8|14 true|false \"text\""}},
+      {"exec",
+       {"s *", "exec ACTION \"parameter\" ... (ACTION: a name such as TarvexCreate, or its number)"}},
+      {"edit", {"s *", "edit ACTION \"parameter\" ... (then dialog steps and end, or nothing)"}},
+      {"expect-param", {"n q", "expect-param SLOT \"text\"|nil"}},
+      {"expect-slot", {"n q", "expect-slot SLOT \"text\"|nil"}},
+      {"expect", {"true|false", "expect true|false"}},
+      {"expect-interface-call", {"n q", "expect-interface-call COMMAND \"slot text\"|nil"}},
+      {"message", {"n", "message CODE"}},
+      {"post", {"s n", "post OBJECT CODE"}},
+      {"expect-reply", {"n", "expect-reply NUMBER"}},
+      {"capture", {"s", "capture OBJECT"}},
+      {"expect-pixel", {"n n h", "expect-pixel X Y RRGGBB"}},
+      {"expect-pixels-in", {"n n n n h at-least|at-most n", nullptr}},
+      {"expect-capture-untouched", {"", nullptr}},
+      {"save-capture", {"s", "save-capture \"file.png\""}},
+      {"expect-plugin-windows", {"s n", "expect-plugin-windows OBJECT COUNT"}},
+      {"expect-plugin-window",
+       {"s visible|hidden|enabled|disabled|size n? n?",
+        "expect-plugin-window OBJECT visible|hidden|enabled|disabled | "
+        "expect-plugin-window OBJECT size WIDTH HEIGHT"}},
+      {"expect-gauge", {"s shown|hidden", "expect-gauge OBJECT shown|hidden"}},
+      {"gdi-mark", {"", nullptr}},
+      {"expect-gdi-flat", {"n?", "expect-gdi-flat [TOLERANCE]"}},
+      {"about", {"close-with ok|frame screenshot? s?", "about close-with ok|frame [screenshot \"file.png\"]"}},
+      {"dialog", {"close-with ok|cancel|frame", "dialog close-with ok|cancel|frame"}},
+      {"loc-file", {"none", "loc-file <<END (lines) END | loc-file none"}},
+      {"loc-file-raw", {"s", "loc-file-raw \"bytes\""}},
+      {"expect-messages", {"n", "expect-messages COUNT"}},
+      {"expect-message", {"s", "expect-message \"text\""}},
+      {"clear-messages", {"", nullptr}},
+      {"wait", {"n", "wait MILLISECONDS"}},
+      {"pump", {"", nullptr}},
+      {"screenshot", {"s", "screenshot \"file.png\""}},
+      {"echo", {"*", nullptr}},
+      {"fpu", {"53|64", "fpu 53|64"}},
+      {"repeat", {"n as? s?", "repeat COUNT [as NAME] ... end"}},
+      {"warnings", {"on|off", "warnings on|off"}},
+      {"bench", {"s n", "bench \"label\" COUNT ... end"}},
   };
   return table;
 }
@@ -154,8 +163,8 @@ std::optional<std::uint32_t> ParseRgb(std::string_view text) {
 
 std::optional<std::string> CheckLine(const Line& line, bool isFirst) {
   const Token& word = line.tokens.front();
-  auto found = word.quoted ? Signatures().end() : Signatures().find(word.text);
-  if (found == Signatures().end()) {
+  auto found = word.quoted ? Commands().end() : Commands().find(word.text);
+  if (found == Commands().end()) {
     if (!word.quoted && IsDialogOnlyStep(word.text)) {
       return word.text + " is a step inside a dialog: it belongs in the lines after an edit";
     }
@@ -169,13 +178,13 @@ std::optional<std::string> CheckLine(const Line& line, bool isFirst) {
     if (args.size() != 1) return std::string("too many arguments");
     return std::nullopt;
   }
-  if (auto error = CheckArguments(found->second, args)) {
-    if (*error == "too few arguments" || *error == "too many arguments") {
-      *error += "; usage: " + UsageLine(word.text, found->second);
-    }
+  const CommandShape& shape = found->second;
+  const std::string usage = shape.usage ? shape.usage : UsageFromSignature(word.text, shape.signature);
+  if (auto error = CheckArguments(shape.signature, args)) {
+    if (*error == "too few arguments" || *error == "too many arguments") *error += "; usage: " + usage;
     return error;
   }
-  if (word.text == "repeat" && args.size() == 2) return "as needs a name; usage: " + UsageLine("repeat", "");
+  if (word.text == "repeat" && args.size() == 2) return "as needs a name; usage: " + usage;
   if (word.text == "repeat" && args.size() == 3 && (args[2].quoted || args[2].text.find_first_of("[]") != std::string::npos)) {
     return "the loop counter's name " + args[2].text + " must be a plain word, used as [" + args[2].text + "]";
   }
