@@ -6,34 +6,25 @@
 
 #include "toolkit/core/coded_text.h"
 #include "toolkit/win_control.h"
+#include "toolkit/window_text.h"
 
 namespace tk {
 
-// Sets and reads a native window's text in the plug-in's ANSI strings.
-void SetWindowTextAnsi(HWND hwnd, const std::string& text);
-std::string WindowTextAnsi(HWND hwnd);
-std::wstring WindowTextWide(HWND hwnd);
-
-// A native window's caption set as bytes in a code page and shown through
-// the wide-character API. Read back, it gives those bytes and their code
-// page, unless the window's text was changed from outside since (then the
-// text in the ANSI code page).
-class WindowCaption {
+// What push buttons and check boxes share: a caption in a code page.
+class TButtonControl : public WinControl {
  public:
-  void Set(HWND hwnd, const CodedText& text);
-  CodedText Get(HWND hwnd) const;
-
- private:
-  CodedText text_;
-};
-
-class TButton : public WinControl {
- public:
-  explicit TButton(const ParentSite& site);
   std::string Caption() const { return caption_.Get(Handle()).bytes; }
   void SetCaption(const std::string& caption) { SetCaption(CodedText{caption, kAnsiCodePage}); }
   void SetCaption(const CodedText& caption) { caption_.Set(Handle(), caption); }
   CodedText CaptionText() const { return caption_.Get(Handle()); }
+
+ private:
+  WindowCaption caption_;
+};
+
+class TButton : public TButtonControl {
+ public:
+  explicit TButton(const ParentSite& site);
   // Enter presses the first default button of the form.
   void SetDefault(bool value);
   bool Default() const { return default_; }
@@ -48,18 +39,13 @@ class TButton : public WinControl {
   LRESULT Command(WORD code) override;
 
  private:
-  WindowCaption caption_;
   bool default_ = false;
   int modalResult_ = 0;
 };
 
-class TCheckBox : public WinControl {
+class TCheckBox : public TButtonControl {
  public:
   explicit TCheckBox(const ParentSite& site);
-  std::string Caption() const { return caption_.Get(Handle()).bytes; }
-  void SetCaption(const std::string& caption) { SetCaption(CodedText{caption, kAnsiCodePage}); }
-  void SetCaption(const CodedText& caption) { caption_.Set(Handle(), caption); }
-  CodedText CaptionText() const { return caption_.Get(Handle()); }
   bool Checked() const;
   // Changes the box without raising OnClick; not a change by the author.
   void SetChecked(bool value);
@@ -71,7 +57,6 @@ class TCheckBox : public WinControl {
   LRESULT Command(WORD code) override;
 
  private:
-  WindowCaption caption_;
   bool changed_ = false;
 };
 

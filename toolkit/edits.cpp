@@ -6,9 +6,7 @@
 #include <charconv>
 #include <cstdint>
 
-#include "toolkit/buttons.h"
 #include "toolkit/container.h"
-#include "toolkit/text.h"
 
 namespace tk {
 
@@ -19,34 +17,41 @@ constexpr UINT_PTR kFrameSubclass = 1;
 }  // namespace
 
 void KeptText::Set(HWND hwnd, const std::string& bytes) {
-  bytes_ = bytes;
   changed_ = false;
   setting_ = true;
-  SetWindowTextW(hwnd, Widen(bytes).c_str());
+  shown_.Set(hwnd, CodedText{bytes, kAnsiCodePage});
   setting_ = false;
-}
-
-std::string KeptText::Get(HWND hwnd) const {
-  std::wstring shown = WindowTextWide(hwnd);
-  if (shown == Widen(bytes_)) return bytes_;
-  return Narrow(shown);
 }
 
 void KeptText::Changed() {
   if (!setting_) changed_ = true;
 }
 
-TEdit::TEdit(const ParentSite& site) {
+TCustomEdit::TCustomEdit(const ParentSite& site) {
   CreateNative(site, L"EDIT", ES_AUTOHSCROLL | WS_TABSTOP, WS_EX_CLIENTEDGE);
+}
+
+void TCustomEdit::SetMaxLength(int length) { SendMessageW(Handle(), EM_LIMITTEXT, std::max(0, length), 0); }
+
+LRESULT TCustomEdit::Command(WORD code) {
+  if (code != EN_CHANGE) return 0;
+  text_.Changed();
+  if (OnChange) OnChange();
+  return 0;
+}
+
+HBRUSH TCustomEdit::CtlColor(HDC dc) {
+  SetTextColor(dc, ColorToRGB(Font().color));
+  SetBkColor(dc, GetSysColor(COLOR_WINDOW));
+  return GetSysColorBrush(COLOR_WINDOW);
+}
+
+TEdit::TEdit(const ParentSite& site) : TCustomEdit(site) {
   SetWindowSubclass(Handle(), &TEdit::FrameProc, kFrameSubclass, reinterpret_cast<DWORD_PTR>(this));
   SetBounds(0, 0, 121, 21);
 }
 
 TEdit::~TEdit() { RemoveWindowSubclass(Handle(), &TEdit::FrameProc, kFrameSubclass); }
-
-std::string TEdit::Text() const { return text_.Get(Handle()); }
-void TEdit::SetText(const std::string& text) { text_.Set(Handle(), text); }
-void TEdit::SetMaxLength(int length) { SendMessageW(Handle(), EM_LIMITTEXT, std::max(0, length), 0); }
 
 void TEdit::SetBevelKind(BevelKind kind) {
   bevel_ = kind;
@@ -92,19 +97,6 @@ LRESULT CALLBACK TEdit::FrameProc(HWND hwnd, UINT message, WPARAM wParam, LPARAM
   return DefSubclassProc(hwnd, message, wParam, lParam);
 }
 
-LRESULT TEdit::Command(WORD code) {
-  if (code != EN_CHANGE) return 0;
-  text_.Changed();
-  if (OnChange) OnChange();
-  return 0;
-}
-
-HBRUSH TEdit::CtlColor(HDC dc) {
-  SetTextColor(dc, ColorToRGB(Font().color));
-  SetBkColor(dc, GetSysColor(COLOR_WINDOW));
-  return GetSysColorBrush(COLOR_WINDOW);
-}
-
 TLabeledEdit::TLabeledEdit(const ParentSite& site)
     : TEdit(site), label_(std::make_unique<TLabel>(&site.container)) {
   PlaceLabel();
@@ -130,8 +122,7 @@ void TLabeledEdit::SetEnabled(bool enabled) {
   label_->SetEnabled(enabled);
 }
 
-TSpinEdit::TSpinEdit(const ParentSite& site) {
-  CreateNative(site, L"EDIT", ES_AUTOHSCROLL | WS_TABSTOP, WS_EX_CLIENTEDGE);
+TSpinEdit::TSpinEdit(const ParentSite& site) : TCustomEdit(site) {
   updown_ = CreateWindowExW(0, UPDOWN_CLASSW, L"",
                             WS_CHILD | WS_VISIBLE | UDS_SETBUDDYINT | UDS_NOTHOUSANDS |
                                 UDS_ARROWKEYS,
@@ -145,10 +136,6 @@ TSpinEdit::TSpinEdit(const ParentSite& site) {
 TSpinEdit::~TSpinEdit() {
   if (updown_) DestroyWindow(updown_);
 }
-
-std::string TSpinEdit::Text() const { return text_.Get(Handle()); }
-
-void TSpinEdit::SetText(const std::string& text) { text_.Set(Handle(), text); }
 
 int TSpinEdit::Value() const {
   std::string text = Text();
@@ -169,7 +156,7 @@ int TSpinEdit::Value() const {
 
 void TSpinEdit::SetValue(int value) {
   value = std::clamp(value, min_, std::max(min_, max_));
-  text_.Set(Handle(), std::to_string(value));
+  SetText(std::to_string(value));
 }
 
 void TSpinEdit::SetMinValue(int value) {
@@ -186,8 +173,6 @@ void TSpinEdit::UpdateRange() {
   SendMessageW(updown_, UDM_SETRANGE32, static_cast<WPARAM>(min_), static_cast<LPARAM>(max_));
 }
 
-void TSpinEdit::SetMaxLength(int length) { SendMessageW(Handle(), EM_LIMITTEXT, std::max(0, length), 0); }
-
 void TSpinEdit::ApplyBounds() {
   int arrows = std::min(Width(), GetSystemMetrics(SM_CXVSCROLL));
   MoveWindow(Handle(), Left(), Top(), Width() - arrows, Height(), TRUE);
@@ -202,19 +187,6 @@ void TSpinEdit::SetVisible(bool visible) {
 void TSpinEdit::SetEnabled(bool enabled) {
   WinControl::SetEnabled(enabled);
   EnableWindow(updown_, enabled);
-}
-
-HBRUSH TSpinEdit::CtlColor(HDC dc) {
-  SetTextColor(dc, ColorToRGB(Font().color));
-  SetBkColor(dc, GetSysColor(COLOR_WINDOW));
-  return GetSysColorBrush(COLOR_WINDOW);
-}
-
-LRESULT TSpinEdit::Command(WORD code) {
-  if (code != EN_CHANGE) return 0;
-  text_.Changed();
-  if (OnChange) OnChange();
-  return 0;
 }
 
 }  // namespace tk

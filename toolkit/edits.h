@@ -10,6 +10,7 @@
 
 #include "toolkit/label.h"
 #include "toolkit/win_control.h"
+#include "toolkit/window_text.h"
 
 namespace tk {
 
@@ -23,13 +24,13 @@ enum class BevelKind { bkNone, bkTile, bkSoft, bkFlat };
 class KeptText {
  public:
   void Set(HWND hwnd, const std::string& bytes);
-  std::string Get(HWND hwnd) const;
+  std::string Get(HWND hwnd) const { return shown_.Get(hwnd).bytes; }
   // EN_CHANGE: counts as the author's unless the program is setting the text.
   void Changed();
   bool ChangedByAuthor() const { return changed_; }
 
  private:
-  std::string bytes_;
+  WindowCaption shown_;
   bool setting_ = false;
   bool changed_ = false;
 };
@@ -37,32 +38,41 @@ class KeptText {
 // Reads a whole number from a field's text; nullopt when unreadable.
 using IntegerReader = std::function<std::optional<std::int64_t>(std::string_view)>;
 
-// An edit box; with BevelKind bkTile and no border it shows an etched
-// two-pixel frame drawn in its non-client area.
-class TEdit : public WinControl {
+// What edit boxes and spin boxes share: a native edit window whose text
+// keeps the host's bytes, its length limit, its colours and OnChange.
+class TCustomEdit : public WinControl {
  public:
-  explicit TEdit(const ParentSite& site);
-  ~TEdit() override;
+  explicit TCustomEdit(const ParentSite& site);
   // The text's bytes: as the program set them while the field shows them.
-  std::string Text() const;
-  // Sets the text; not a change by the author.
-  void SetText(const std::string& text);
+  std::string Text() const { return text_.Get(Handle()); }
+  // Shows the text as it stands; not a change by the author.
+  void SetText(const std::string& text) { text_.Set(Handle(), text); }
   // True once the author changed the text since the program last set it.
   bool ChangedByAuthor() const { return text_.ChangedByAuthor(); }
   void SetMaxLength(int length);
-  void SetBevelKind(BevelKind kind);
-  void SetBorder(bool single);
-  BevelKind GetBevelKind() const { return bevel_; }
 
   std::function<void()> OnChange;
   LRESULT Command(WORD code) override;
   HBRUSH CtlColor(HDC dc) override;
 
  private:
+  KeptText text_;
+};
+
+// An edit box; with BevelKind bkTile and no border it shows an etched
+// two-pixel frame drawn in its non-client area.
+class TEdit : public TCustomEdit {
+ public:
+  explicit TEdit(const ParentSite& site);
+  ~TEdit() override;
+  void SetBevelKind(BevelKind kind);
+  void SetBorder(bool single);
+  BevelKind GetBevelKind() const { return bevel_; }
+
+ private:
   static LRESULT CALLBACK FrameProc(HWND hwnd, UINT message, WPARAM wParam, LPARAM lParam,
                                     UINT_PTR id, DWORD_PTR data);
   void UpdateFrame();
-  KeptText text_;
   BevelKind bevel_ = BevelKind::bkNone;
   bool border_ = true;
 };
@@ -84,7 +94,7 @@ class TLabeledEdit : public TEdit {
 };
 
 // An edit with up and down arrows holding a whole number in a range.
-class TSpinEdit : public WinControl {
+class TSpinEdit : public TCustomEdit {
  public:
   explicit TSpinEdit(const ParentSite& site);
   ~TSpinEdit() override;
@@ -95,30 +105,20 @@ class TSpinEdit : public WinControl {
   // Shows the value in decimal, clamped into the range; not a change by the
   // author.
   void SetValue(int value);
-  // Shows any text as it stands ("[Count]", "-5"); not a change by the author.
-  void SetText(const std::string& text);
-  // The text's bytes: as the program set them while the field shows them.
-  std::string Text() const;
-  bool ChangedByAuthor() const { return text_.ChangedByAuthor(); }
   void SetIntegerReader(IntegerReader reader) { reader_ = std::move(reader); }
   int MinValue() const { return min_; }
   int MaxValue() const { return max_; }
   void SetMinValue(int value);
   void SetMaxValue(int value);
-  void SetMaxLength(int length);
 
   void SetVisible(bool visible) override;
   void SetEnabled(bool enabled) override;
-  HBRUSH CtlColor(HDC dc) override;
-  std::function<void()> OnChange;
-  LRESULT Command(WORD code) override;
 
  protected:
   void ApplyBounds() override;
 
  private:
   void UpdateRange();
-  KeptText text_;
   IntegerReader reader_;
   HWND updown_ = nullptr;
   int min_ = 0, max_ = 0;

@@ -286,7 +286,6 @@ LRESULT TForm::HandleMessage(UINT message, WPARAM wParam, LPARAM lParam) {
       break;
     default: break;
   }
-  // Notifications of child controls go back to the control that sent them.
   if (auto result = ReflectToControl(Handle(), message, wParam, lParam)) return *result;
   return Container::HandleMessage(message, wParam, lParam);
 }

@@ -15,7 +15,7 @@
 #include <string_view>
 #include <vector>
 
-#include "toolkit/buttons.h"
+#include "toolkit/window_text.h"
 #include "toolkit/component.h"
 #include "toolkit/container.h"
 

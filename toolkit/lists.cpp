@@ -5,7 +5,7 @@
 #include <algorithm>
 #include <stdexcept>
 
-#include "toolkit/buttons.h"
+#include "toolkit/window_text.h"
 #include "toolkit/container.h"
 #include "toolkit/gdi.h"
 #include "toolkit/text.h"

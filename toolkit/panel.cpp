@@ -22,7 +22,6 @@ void PanelSurface::Create(HWND parent, int id) {
 }
 
 LRESULT PanelSurface::HandleMessage(UINT message, WPARAM wParam, LPARAM lParam) {
-  // Notifications of child controls go back to the control that sent them.
   if (auto result = ReflectToControl(Handle(), message, wParam, lParam)) return *result;
   return Container::HandleMessage(message, wParam, lParam);
 }

@@ -13,6 +13,7 @@
 #include "toolkit/gdi.h"
 #include "toolkit/label.h"
 #include "toolkit/text.h"
+#include "toolkit/window_text.h"
 
 namespace {
 
