@@ -5,6 +5,7 @@
 #include <optional>
 
 #include "toolkit/form.h"
+#include "toolkit/stored_resource.h"
 #include "toolkit/text.h"
 
 namespace tk {
@@ -83,6 +84,17 @@ bool StartsWith(std::string_view s, std::string_view prefix) {
 bool IsInert(std::string_view name) {
   return name == "ShowHint" || name == "Hint" || name == "ParentShowHint" || name == "Tag";
 }
+
+// The properties every kind of component shares last: Font.<part>, and the
+// inert ones. False for any other name.
+template <typename C>
+bool SetFontOrInert(C& c, const std::string& name, const Value& v) {
+  if (!StartsWith(name, kFontPrefix)) return IsInert(name);
+  FontRecord font = c.Font();
+  if (!ApplyFontProperty(font, std::string_view(name).substr(kFontPrefix.size()), v)) return false;
+  c.SetFont(font);
+  return true;
+}
 }  // namespace
 
 bool SetCommonProperty(Control& c, const Property& p, LoadContext&) {
@@ -102,12 +114,8 @@ bool SetCommonProperty(Control& c, const Property& p, LoadContext&) {
     if (id == "alNone") c.SetAlign(Align::alNone);
     else if (id == "alClient") c.SetAlign(Align::alClient);
     else throw DescriptionError(v.line, "unknown alignment " + id);
-  } else if (StartsWith(n, kFontPrefix)) {
-    FontRecord font = c.Font();
-    if (!ApplyFontProperty(font, std::string_view(n).substr(kFontPrefix.size()), v)) return false;
-    c.SetFont(font);
   } else {
-    return IsInert(n);
+    return SetFontOrInert(c, n, v);
   }
   return true;
 }
@@ -125,13 +133,7 @@ bool SetCommonProperty(WinControl& c, const Property& p, LoadContext&) {
   else if (n == "TabOrder") c.SetTabOrder(v.AsInt());
   else if (n == "TabStop") c.SetTabStop(v.AsBool());
   else if (n == "ParentColor" || n == "ParentFont") v.AsBool();  // taken from the parent at creation
-  else if (StartsWith(n, kFontPrefix)) {
-    FontRecord font = c.Font();
-    if (!ApplyFontProperty(font, std::string_view(n).substr(kFontPrefix.size()), v)) return false;
-    c.SetFont(font);
-  } else {
-    return IsInert(n);
-  }
+  else return SetFontOrInert(c, n, v);
   return true;
 }
 
@@ -172,12 +174,7 @@ void TForm::SetFormProperty(const Property& p) {
     if (id == "poScreenCenter") position_ = FormPosition::poScreenCenter;
     else if (id == "poDesigned") position_ = FormPosition::poDesigned;
     else throw DescriptionError(v.line, "unknown position " + id);
-  } else if (StartsWith(n, kFontPrefix)) {
-    FontRecord font = Font();
-    if (!ApplyFontProperty(font, std::string_view(n).substr(kFontPrefix.size()), v))
-      throw DescriptionError(v.line, "a form has no property " + n);
-    SetFont(font);
-  } else if (!IsInert(n)) {
+  } else if (!SetFontOrInert(*this, n, v)) {
     throw DescriptionError(p.line, "a form has no property " + n);
   }
 }
@@ -231,17 +228,6 @@ void TForm::ArrangeTabOrder() {
     }
   }
 }
-
-namespace {
-// An RCDATA resource of this module; empty when there is none.
-std::optional<std::string_view> StoredResource(const std::string& name) {
-  HRSRC info = FindResourceA(ModuleInstance(), name.c_str(), MAKEINTRESOURCEA(10));
-  HGLOBAL data = info ? LoadResource(ModuleInstance(), info) : nullptr;
-  const void* bytes = data ? LockResource(data) : nullptr;
-  if (!bytes) return std::nullopt;
-  return std::string_view(static_cast<const char*>(bytes), SizeofResource(ModuleInstance(), info));
-}
-}  // namespace
 
 form::FragmentSource ModuleFragments() {
   return [](std::string_view name) -> std::optional<std::string> {

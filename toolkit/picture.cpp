@@ -1,6 +1,7 @@
 #include "toolkit/picture.h"
 
 #include "toolkit/jpeg.h"
+#include "toolkit/stored_resource.h"
 #include "toolkit/text.h"
 #include "toolkit/window.h"
 
@@ -16,11 +17,9 @@ Picture Picture::FromJpegData(const void* data, std::size_t size) {
 }
 
 Picture Picture::FromJpegResource(const std::string& name) {
-  HRSRC info = FindResourceA(ModuleInstance(), name.c_str(), MAKEINTRESOURCEA(10));
-  HGLOBAL data = info ? LoadResource(ModuleInstance(), info) : nullptr;
-  const void* bytes = data ? LockResource(data) : nullptr;
+  auto bytes = StoredResource(name);
   if (!bytes) return {};
-  return FromJpegData(bytes, SizeofResource(ModuleInstance(), info));
+  return FromJpegData(bytes->data(), bytes->size());
 }
 
 Picture Picture::FromBitmapResource(const std::string& name) {
