@@ -1,8 +1,8 @@
 #include "editors/EditDuibl.h"
 
 #include "toolkit/edits.h"
-#include "toolkit/graphics.h"
 #include "toolkit/label.h"
+#include "toolkit/speed_button.h"
 
 namespace editors {
 

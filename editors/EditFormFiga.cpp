@@ -14,6 +14,7 @@
 #include "toolkit/font_handle.h"
 #include "toolkit/label.h"
 #include "toolkit/lists.h"
+#include "toolkit/track_bar.h"
 
 namespace editors {
 

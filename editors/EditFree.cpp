@@ -1,7 +1,7 @@
 #include "editors/EditFree.h"
 
 #include "toolkit/edits.h"
-#include "toolkit/graphics.h"
+#include "toolkit/speed_button.h"
 
 namespace editors {
 

@@ -18,9 +18,9 @@
 #include "editors/core/editor_texts.h"
 #include "plugin/PlugInUtils.h"
 #include "toolkit/edits.h"
-#include "toolkit/graphics.h"
 #include "toolkit/label.h"
 #include "toolkit/lists.h"
+#include "toolkit/speed_button.h"
 #include "toolkit/visual_styles.h"
 
 namespace editors {

@@ -8,6 +8,9 @@
 #include "toolkit/label.h"
 #include "toolkit/lists.h"
 #include "toolkit/panel.h"
+#include "toolkit/speed_button.h"
+#include "toolkit/stored_resource.h"
+#include "toolkit/track_bar.h"
 
 namespace tk {
 
@@ -20,7 +23,7 @@ template <typename T>
 PropertySetter<T> JpegPicture(void (T::*set)(Picture)) {
   return [set](T& o, const Value& v, LoadContext&) {
     // A damaged picture leaves the image empty; a missing one is a mistake.
-    if (!FindResourceA(ModuleInstance(), v.AsString().c_str(), MAKEINTRESOURCEA(10)))
+    if (!StoredResource(v.AsString()))
       throw DescriptionError(v.line, "no picture resource " + v.AsString());
     (o.*set)(Picture::FromJpegResource(v.AsString()));
   };

@@ -13,7 +13,7 @@
 #include "tests/win/editors/editor_fixture.h"
 #include "toolkit/edits.h"
 #include "toolkit/label.h"
-#include "toolkit/lists.h"
+#include "toolkit/track_bar.h"
 
 namespace editors::test {
 namespace {

@@ -13,7 +13,7 @@
 #include "editors/EditFormFiga.h"
 #include "tests/support/print_client.h"
 #include "tests/win/editors/editor_fixture.h"
-#include "toolkit/lists.h"
+#include "toolkit/track_bar.h"
 
 namespace editors::test {
 namespace {

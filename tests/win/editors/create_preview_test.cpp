@@ -13,6 +13,7 @@
 #include "tests/win/editors/editor_fixture.h"
 #include "toolkit/buttons.h"
 #include "toolkit/lists.h"
+#include "toolkit/track_bar.h"
 
 namespace editors::test {
 namespace {

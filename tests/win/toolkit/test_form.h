@@ -10,6 +10,8 @@
 #include "toolkit/graphics.h"
 #include "toolkit/lists.h"
 #include "toolkit/panel.h"
+#include "toolkit/speed_button.h"
+#include "toolkit/track_bar.h"
 
 namespace tktest {
 

@@ -1,0 +1,114 @@
+#include "toolkit/track_bar.h"
+
+#include <commctrl.h>
+
+#include <algorithm>
+
+#include "toolkit/container.h"
+#include "toolkit/gdi.h"
+
+namespace tk {
+
+namespace {
+constexpr UINT_PTR kBorderSubclass = 1;
+}
+
+TTrackBar::TTrackBar(const ParentSite& site) : surface_(site.container) {
+  CreateNative(site, TRACKBAR_CLASSW, TBS_HORZ | TBS_AUTOTICKS | WS_TABSTOP);
+  SetWindowSubclass(Handle(), &TTrackBar::BorderProc, kBorderSubclass, reinterpret_cast<DWORD_PTR>(this));
+  SetMin(0);
+  SetMax(10);
+  SetBounds(0, 0, 150, 45);
+}
+
+void TTrackBar::SetOrientation(TrackBarOrientation orientation) {
+  LONG_PTR s = GetWindowLongPtrW(Handle(), GWL_STYLE);
+  s &= ~static_cast<LONG_PTR>(TBS_VERT | TBS_HORZ);
+  s |= orientation == TrackBarOrientation::trVertical ? TBS_VERT : TBS_HORZ;
+  SetWindowLongPtrW(Handle(), GWL_STYLE, s);
+  SetWindowPos(Handle(), nullptr, 0, 0, 0, 0,
+               SWP_NOMOVE | SWP_NOSIZE | SWP_NOZORDER | SWP_NOACTIVATE | SWP_FRAMECHANGED);
+  InvalidateRect(Handle(), nullptr, TRUE);
+}
+
+void TTrackBar::SetMin(int value) {
+  min_ = value;
+  SendMessageW(Handle(), TBM_SETRANGEMIN, TRUE, value);
+}
+
+void TTrackBar::SetMax(int value) {
+  max_ = value;
+  SendMessageW(Handle(), TBM_SETRANGEMAX, TRUE, value);
+}
+
+int TTrackBar::Position() const { return static_cast<int>(SendMessageW(Handle(), TBM_GETPOS, 0, 0)); }
+
+void TTrackBar::SetPosition(int value) {
+  SendMessageW(Handle(), TBM_SETPOS, TRUE, value);
+  last_ = Position();
+}
+
+void TTrackBar::SetFrequency(int value) { SendMessageW(Handle(), TBM_SETTICFREQ, value, 0); }
+
+TTrackBar::~TTrackBar() { RemoveWindowSubclass(Handle(), &TTrackBar::BorderProc, kBorderSubclass); }
+
+void TTrackBar::SetBorderWidth(int width) {
+  border_ = std::max(0, width);
+  // The border is the window's non-client frame: recompute and repaint it.
+  SetWindowPos(Handle(), nullptr, 0, 0, 0, 0,
+               SWP_NOMOVE | SWP_NOSIZE | SWP_NOZORDER | SWP_NOACTIVATE | SWP_FRAMECHANGED);
+}
+
+void TTrackBar::PaintBorder(HDC dc) {
+  // dc's origin is the window's top-left corner.
+  RECT window{};
+  GetWindowRect(Handle(), &window);
+  OffsetRect(&window, -window.left, -window.top);
+  RECT inner = window;
+  InflateRect(&inner, -border_, -border_);
+  SavedDC saved(dc);
+  ExcludeClipRect(dc, inner.left, inner.top, inner.right, inner.bottom);
+  Brush brush = SolidBrush(surface_.Color());
+  FillRect(dc, &window, brush.get());
+}
+
+LRESULT CALLBACK TTrackBar::BorderProc(HWND hwnd, UINT message, WPARAM wParam, LPARAM lParam,
+                                       UINT_PTR, DWORD_PTR data) {
+  auto* self = reinterpret_cast<TTrackBar*>(data);
+  if (self->border_ > 0) {
+    if (message == WM_NCCALCSIZE) {
+      LRESULT result = DefSubclassProc(hwnd, message, wParam, lParam);
+      auto* r = reinterpret_cast<RECT*>(lParam);  // the first rectangle in both forms
+      r->left = std::min(r->left + self->border_, r->right);
+      r->top = std::min(r->top + self->border_, r->bottom);
+      r->right = std::max(r->right - self->border_, r->left);
+      r->bottom = std::max(r->bottom - self->border_, r->top);
+      return result;
+    }
+    if (message == WM_NCPAINT) {
+      LRESULT result = DefSubclassProc(hwnd, message, wParam, lParam);
+      if (HDC dc = GetWindowDC(hwnd)) {
+        self->PaintBorder(dc);
+        ReleaseDC(hwnd, dc);
+      }
+      return result;
+    }
+    if (message == WM_PRINT && (lParam & PRF_NONCLIENT)) {
+      LRESULT result = DefSubclassProc(hwnd, message, wParam, lParam);
+      self->PaintBorder(reinterpret_cast<HDC>(wParam));
+      return result;
+    }
+  }
+  return DefSubclassProc(hwnd, message, wParam, lParam);
+}
+
+LRESULT TTrackBar::Scroll(WORD) {
+  int now = Position();
+  if (now != last_) {
+    last_ = now;
+    if (OnChange) OnChange();
+  }
+  return 0;
+}
+
+}  // namespace tk
