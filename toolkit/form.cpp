@@ -119,7 +119,7 @@ void TForm::ApplyLayeredSettings() {
 void TForm::ScaleFontToScreen() {
   if (pixelsPerInch_ <= 0) return;
   FontRecord font = Font();
-  font.height = MulDiv(font.height, ScreenPixelsPerInch(), pixelsPerInch_);
+  font.height = MulDivRounded(font.height, ScreenPixelsPerInch(), pixelsPerInch_);
   SetFont(font);
 }
 

@@ -6,12 +6,12 @@ namespace decor {
 namespace {
 
 // One channel of the table. Every division truncates toward zero, as C++'s
-// integer division does; the shift uses MulDiv's rounding (halves away from 0).
+// integer division does; the shift uses MulDivRounded's rounding (halves away from 0).
 void BuildChannel(int c1, int c2, int shift, int peak, int (&out)[256]) {
   if (shift > 0) {
-    c1 += tk::MulDiv(c2 - c1, shift, 100);
+    c1 += tk::MulDivRounded(c2 - c1, shift, 100);
   } else if (shift < 0) {
-    c2 += tk::MulDiv(c2 - c1, shift, 100);
+    c2 += tk::MulDivRounded(c2 - c1, shift, 100);
   }
   const int d = c2 - c1;
   if (peak == 0) {
@@ -33,7 +33,7 @@ void BuildChannel(int c1, int c2, int shift, int peak, int (&out)[256]) {
 
 TGradientColors BuildGradientColors(tk::TColor first, tk::TColor second, int shift, int rotation) {
   shift = ClampPercent(shift);
-  const int peak = tk::MulDiv(255, ClampPercent(rotation), 100);  // -255..255
+  const int peak = tk::MulDivRounded(255, ClampPercent(rotation), 100);  // -255..255
   int red[256], green[256], blue[256];
   BuildChannel(tk::RedOf(first), tk::RedOf(second), shift, peak, red);
   BuildChannel(tk::GreenOf(first), tk::GreenOf(second), shift, peak, green);

@@ -5,7 +5,7 @@
 
 namespace tk {
 
-int MulDiv(int a, int b, int c) {
+int MulDivRounded(int a, int b, int c) {
   if (c == 0) return -1;
   std::int64_t num = static_cast<std::int64_t>(a) * b;
   std::int64_t den = c;
@@ -18,10 +18,10 @@ int MulDiv(int a, int b, int c) {
   return static_cast<int>(result);
 }
 
-int FontRecord::Size(int pixelsPerInch) const { return -MulDiv(height, 72, pixelsPerInch); }
+int FontRecord::Size(int pixelsPerInch) const { return -MulDivRounded(height, 72, pixelsPerInch); }
 
 void FontRecord::SetSize(int points, int pixelsPerInch) {
-  height = -MulDiv(points, pixelsPerInch, 72);
+  height = -MulDivRounded(points, pixelsPerInch, 72);
 }
 
 }  // namespace tk

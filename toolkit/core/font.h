@@ -33,8 +33,8 @@ struct FontRecord {
   void SetSize(int points, int pixelsPerInch);
 };
 
-// MulDiv as the platform defines it: a * b / c rounded to nearest, halves
-// away from zero; -1 when c is 0.
-int MulDiv(int a, int b, int c);
+// a * b / c rounded to nearest, halves away from zero, as the platform's
+// MulDiv rounds; -1 when c is 0 or the result does not fit.
+int MulDivRounded(int a, int b, int c);
 
 }  // namespace tk

@@ -114,8 +114,8 @@ TEST(FormWindows, FontHeightIsScaledFromItsDesignResolution) {
     int height;
   } cases[] = {
       {"  Font.Height = -14\n", -14},
-      {"  Font.Height = -14\n  PixelsPerInch = 120\n", tk::MulDiv(-14, screen, 120)},
-      {"  PixelsPerInch = 120\n  Font.Height = -14\n", tk::MulDiv(-14, screen, 120)},
+      {"  Font.Height = -14\n  PixelsPerInch = 120\n", tk::MulDivRounded(-14, screen, 120)},
+      {"  PixelsPerInch = 120\n  Font.Height = -14\n", tk::MulDivRounded(-14, screen, 120)},
       {"  Font.Height = -14\n  PixelsPerInch = " + std::to_string(screen) + "\n", -14},
   };
   for (const auto& c : cases) {
