@@ -1,6 +1,6 @@
 #include "gauge/GaugeDraw.h"
 
-#include <cstring>
+#include "toolkit/font_handle.h"
 
 namespace gauges {
 
@@ -75,19 +75,7 @@ void DrawNeedle(HDC dc, const core::Rect& paint, const GaugeLook& look) {
 }
 
 tk::Font CreateFontFor(const tk::FontRecord& font) {
-  LOGFONTA lf{};
-  lf.lfHeight = font.height;
-  lf.lfWeight = (font.style & tk::fsBold) ? FW_BOLD : FW_NORMAL;
-  lf.lfItalic = (font.style & tk::fsItalic) ? TRUE : FALSE;
-  lf.lfUnderline = (font.style & tk::fsUnderline) ? TRUE : FALSE;
-  lf.lfStrikeOut = (font.style & tk::fsStrikeOut) ? TRUE : FALSE;
-  lf.lfCharSet = font.charset;
-  lf.lfOutPrecision = OUT_DEFAULT_PRECIS;
-  lf.lfClipPrecision = CLIP_DEFAULT_PRECIS;
-  lf.lfQuality = NONANTIALIASED_QUALITY;
-  lf.lfPitchAndFamily = DEFAULT_PITCH;
-  std::strncpy(lf.lfFaceName, font.name.c_str(), LF_FACESIZE - 1);
-  return tk::Font(CreateFontIndirectA(&lf));
+  return tk::CreateFontHandle(font, NONANTIALIASED_QUALITY);
 }
 
 }  // namespace gauges

@@ -6,7 +6,7 @@
 
 namespace tk {
 
-Font CreateFontHandle(const FontRecord& font) {
+Font CreateFontHandle(const FontRecord& font, BYTE quality) {
   LOGFONTW lf{};
   lf.lfHeight = font.height;
   lf.lfWeight = (font.style & fsBold) ? FW_BOLD : FW_NORMAL;
@@ -16,7 +16,7 @@ Font CreateFontHandle(const FontRecord& font) {
   lf.lfCharSet = font.charset;
   lf.lfOutPrecision = OUT_DEFAULT_PRECIS;
   lf.lfClipPrecision = CLIP_DEFAULT_PRECIS;
-  lf.lfQuality = DEFAULT_QUALITY;
+  lf.lfQuality = quality;
   lf.lfPitchAndFamily = DEFAULT_PITCH;
   std::wstring face = Widen(font.name);
   std::copy_n(face.c_str(), std::min<std::size_t>(face.size(), LF_FACESIZE - 1), lf.lfFaceName);

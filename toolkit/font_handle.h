@@ -7,7 +7,8 @@
 
 namespace tk {
 
-Font CreateFontHandle(const FontRecord& font);
+// quality: a LOGFONT quality (DEFAULT_QUALITY, NONANTIALIASED_QUALITY, ...).
+Font CreateFontHandle(const FontRecord& font, BYTE quality = DEFAULT_QUALITY);
 
 // The screen's pixels per inch (font sizes in points are measured in them).
 int ScreenPixelsPerInch();

@@ -1,6 +1,5 @@
 #include "toolkit/panel.h"
 
-#include "toolkit/font_handle.h"
 #include "toolkit/form.h"
 #include "toolkit/text.h"
 
@@ -36,8 +35,7 @@ void PanelSurface::PaintBackground(HDC dc, const RECT& client) {
     DrawEdge(dc, &r, edge, BF_RECT | BF_ADJUST);
   }
   if (!caption.bytes.empty()) {
-    FontCache fonts;
-    SelectObjectGuard font(dc, fonts.Get(Font()));
+    SelectObjectGuard font(dc, captionFont_.Get(Font()));
     SetBkMode(dc, TRANSPARENT);
     SetTextColor(dc, ColorToRGB(Font().color));
     std::wstring text = Widen(caption);

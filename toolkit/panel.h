@@ -5,6 +5,7 @@
 
 #include "toolkit/container.h"
 #include "toolkit/core/coded_text.h"
+#include "toolkit/font_handle.h"
 #include "toolkit/win_control.h"
 
 namespace tk {
@@ -21,6 +22,9 @@ class PanelSurface : public Container {
  protected:
   LRESULT HandleMessage(UINT message, WPARAM wParam, LPARAM lParam) override;
   void PaintBackground(HDC dc, const RECT& client) override;
+
+ private:
+  FontCache captionFont_;
 };
 
 class TPanel : public WinControl {
