@@ -24,8 +24,8 @@ void Control::SetParent(Container* parent) {
   parent_ = parent;
   if (parent_) {
     parent_->InsertControl(this);
-    if (parentColor_) color_ = parent_->Color();
-    if (parentFont_) font_ = parent_->Font();
+    color_.Follow(parent_->Color());
+    font_.Follow(parent_->Font());
     if (align_ == Align::alClient) parent_->Realign();
     Invalidate();
   }
@@ -65,41 +65,31 @@ void Control::SetEnabled(bool enabled) {
 }
 
 void Control::SetColor(TColor color) {
-  parentColor_ = false;
-  if (color == color_) return;
-  color_ = color;
-  Repaint();
+  if (color_.Set(color)) Repaint();
 }
 
 void Control::SetParentColor(bool value) {
-  if (value == parentColor_) return;
-  parentColor_ = value;
-  if (value) ParentColorChanged();
+  if (value == color_.fromParent) return;
+  color_.fromParent = value;
+  ParentColorChanged();
 }
 
 void Control::ParentColorChanged() {
-  if (!parentColor_ || !parent_ || color_ == parent_->Color()) return;
-  color_ = parent_->Color();
-  Repaint();
+  if (parent_ && color_.Follow(parent_->Color())) Repaint();
 }
 
 void Control::SetFont(const FontRecord& font) {
-  parentFont_ = false;
-  if (font == font_) return;
-  font_ = font;
-  Repaint();
+  if (font_.Set(font)) Repaint();
 }
 
 void Control::SetParentFont(bool value) {
-  if (value == parentFont_) return;
-  parentFont_ = value;
-  if (value) ParentFontChanged();
+  if (value == font_.fromParent) return;
+  font_.fromParent = value;
+  ParentFontChanged();
 }
 
 void Control::ParentFontChanged() {
-  if (!parentFont_ || !parent_ || font_ == parent_->Font()) return;
-  font_ = parent_->Font();
-  Repaint();
+  if (parent_ && font_.Follow(parent_->Font())) Repaint();
 }
 
 void Control::Repaint() {

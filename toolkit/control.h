@@ -46,14 +46,14 @@ class Control {
   bool Enabled() const { return enabled_; }
   void SetEnabled(bool enabled);
 
-  TColor Color() const { return color_; }
+  TColor Color() const { return color_.value; }
   void SetColor(TColor color);
-  bool ParentColor() const { return parentColor_; }
+  bool ParentColor() const { return color_.fromParent; }
   void SetParentColor(bool value);
 
-  const FontRecord& Font() const { return font_; }
+  const FontRecord& Font() const { return font_.value; }
   void SetFont(const FontRecord& font);
-  bool ParentFont() const { return parentFont_; }
+  bool ParentFont() const { return font_.fromParent; }
   void SetParentFont(bool value);
 
   // Opaque controls paint every pixel of their rectangle.
@@ -92,15 +92,31 @@ class Control {
   virtual void Resized() {}
 
  private:
+  // A value that follows the parent's while fromParent, until the control's
+  // own is set. Each call answers whether the value changed.
+  template <typename T>
+  struct Inherited {
+    T value;
+    bool fromParent = true;
+    bool Set(const T& v) {
+      fromParent = false;
+      return Assign(v);
+    }
+    bool Follow(const T& parentValue) { return fromParent && Assign(parentValue); }
+    bool Assign(const T& v) {
+      if (v == value) return false;
+      value = v;
+      return true;
+    }
+  };
+
   Container* parent_ = nullptr;
   int left_ = 0, top_ = 0, width_ = 0, height_ = 0;
   Align align_ = Align::alNone;
   bool visible_ = true;
   bool enabled_ = true;
-  TColor color_ = clBtnFace;
-  bool parentColor_ = true;
-  FontRecord font_;
-  bool parentFont_ = true;
+  Inherited<TColor> color_{clBtnFace};
+  Inherited<FontRecord> font_;
   bool opaque_ = false;
 };
 
