@@ -18,11 +18,6 @@ constexpr UINT kTickMs = 20;
 constexpr DWORD kPatienceMs = 5000;  // for a step that waits (a system dialog to open, ...)
 constexpr DWORD kGraceMs = 5000;     // after ok, cancel or close, before insisting
 
-DialogSteps*& Active() {
-  static DialogSteps* active = nullptr;  // the timer procedure has no context
-  return active;
-}
-
 bool Is(const Line& step, const char* word) { return step.Command() == word; }
 
 std::string Join(const Line& line, std::size_t from) {
@@ -36,15 +31,10 @@ std::string Join(const Line& line, std::size_t from) {
 DialogSteps::DialogSteps(Session& session, Reporter& out, const Line& edit)
     : session_(session), out_(out), edit_(edit) {
   for (HWND window : ThreadTopLevelWindows()) before_.insert(window);
-  Active() = this;
-  timer_ = SetTimer(nullptr, 0, kTickMs, TimerProc);
+  ticker_.Start(*this, kTickMs);
 }
 
 DialogSteps::~DialogSteps() { Finish(); }
-
-void CALLBACK DialogSteps::TimerProc(HWND, UINT, UINT_PTR, DWORD) {
-  if (DialogSteps* self = Active()) self->Tick();
-}
 
 void DialogSteps::Tick() {
   // A step that runs a modal loop would tick again inside itself; every
@@ -250,8 +240,7 @@ void DialogSteps::Insist(DWORD now) {
 void DialogSteps::Finish() {
   if (finished_) return;
   finished_ = true;
-  if (timer_) KillTimer(nullptr, timer_);
-  if (Active() == this) Active() = nullptr;
+  ticker_.Stop();
   if (!dialog_) {
     out_.FailAt(edit_.number, "nbEditAction showed no dialog; its steps did not run");
   } else if (!closed_ && next_ < edit_.block.size() && !cancelling_) {

@@ -14,6 +14,7 @@
 #include "host/core/script.h"
 #include "host/reporter.h"
 #include "host/session.h"
+#include "host/thread_ticker.h"
 
 namespace host {
 
@@ -36,7 +37,7 @@ class DialogSteps {
     std::string message;
   };
 
-  static void CALLBACK TimerProc(HWND, UINT, UINT_PTR, DWORD);
+  friend class ThreadTicker<DialogSteps>;
   void Tick();
   HWND FindDialog() const;
   void RunNext(DWORD now);
@@ -65,7 +66,7 @@ class DialogSteps {
   bool closed_ = false;  // the dialog is gone
   bool busy_ = false;
   bool finished_ = false;
-  UINT_PTR timer_ = 0;
+  ThreadTicker<DialogSteps> ticker_;
 };
 
 }  // namespace host

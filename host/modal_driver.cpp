@@ -12,11 +12,6 @@ constexpr UINT kTickMs = 40;
 constexpr DWORD kUnaskedTimeoutMs = 10000;  // a window nobody was asked to close
 constexpr DWORD kGraceMs = 5000;            // after asking, before insisting
 
-ModalDriver*& Active() {
-  static ModalDriver* active = nullptr;  // the timer procedure has no context
-  return active;
-}
-
 BOOL CALLBACK CollectWindow(HWND window, LPARAM into) {
   reinterpret_cast<std::vector<HWND>*>(into)->push_back(window);
   return TRUE;
@@ -68,15 +63,10 @@ std::string WindowText(HWND window) {
 ModalDriver::ModalDriver(CloseWith how, HMODULE plugin, std::string screenshotPath)
     : how_(how), plugin_(plugin), screenshotPath_(std::move(screenshotPath)) {
   for (HWND window : ThreadTopLevelWindows()) before_.insert(window);
-  Active() = this;
-  timer_ = SetTimer(nullptr, 0, kTickMs, TimerProc);
+  ticker_.Start(*this, kTickMs);
 }
 
 ModalDriver::~ModalDriver() { Finish(); }
-
-void CALLBACK ModalDriver::TimerProc(HWND, UINT, UINT_PTR, DWORD) {
-  if (ModalDriver* self = Active()) self->Tick();
-}
 
 std::vector<HWND> ModalDriver::NewWindows() const {
   std::vector<HWND> fresh;
@@ -145,8 +135,7 @@ void ModalDriver::Act(HWND window) {
 ModalDriver::Report ModalDriver::Finish(bool checkLeftovers) {
   if (finished_) return report_;
   finished_ = true;
-  if (timer_) KillTimer(nullptr, timer_);
-  if (Active() == this) Active() = nullptr;
+  ticker_.Stop();
   for (HWND window : NewWindows()) {
     auto instance = reinterpret_cast<HMODULE>(GetWindowLongPtrW(window, GWLP_HINSTANCE));
     if (checkLeftovers && plugin_ && instance == plugin_) {

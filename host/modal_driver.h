@@ -11,6 +11,8 @@
 #include <string>
 #include <vector>
 
+#include "host/thread_ticker.h"
+
 namespace host {
 
 enum class CloseWith { Nothing, Ok, Cancel, Frame };
@@ -33,7 +35,7 @@ class ModalDriver {
   Report Finish(bool checkLeftovers = false);
 
  private:
-  static void CALLBACK TimerProc(HWND, UINT, UINT_PTR, DWORD);
+  friend class ThreadTicker<ModalDriver>;
   void Tick();
   void Act(HWND window);
   std::vector<HWND> NewWindows() const;
@@ -47,7 +49,7 @@ class ModalDriver {
   DWORD actedAt_ = 0;
   DWORD appearedAt_ = 0;
   int escalations_ = 0;
-  UINT_PTR timer_ = 0;
+  ThreadTicker<ModalDriver> ticker_;
   Report report_;
   bool finished_ = false;
 };
