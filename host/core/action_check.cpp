@@ -315,11 +315,13 @@ std::vector<std::string> ActionChecker::Exec(const script::Line& line, const Loo
   // A crossed range is refused as a whole.
   if (action->number == 1 || action->number == 4) {
     std::size_t lo = action->number == 1 ? 5 : 1;
-    std::optional<std::int32_t> min = known[lo] ? nb::ParseIntegerText(params[lo]) : std::nullopt;
-    std::optional<std::int32_t> max = known[lo + 1] ? nb::ParseIntegerText(params[lo + 1]) : std::nullopt;
-    if (min && max && *min > *max) {
-      found.push_back("the minimum " + std::to_string(*min) + " is above the maximum " + std::to_string(*max) +
-                      ": the action answers False");
+    if (known[lo] && known[lo + 1]) {
+      const std::optional<std::int32_t> min = nb::ParseIntegerText(params[lo]);
+      const std::optional<std::int32_t> max = nb::ParseIntegerText(params[lo + 1]);
+      if (min && max && *min > *max) {
+        found.push_back("the minimum " + std::to_string(*min) + " is above the maximum " + std::to_string(*max) +
+                        ": the action answers False");
+      }
     }
   }
   for (std::string& f : found) out.push_back(name + ": " + f);

@@ -34,9 +34,15 @@ void ExpectPreview(const gauges::TGauge& g, const Preview& p) {
   const RECT b = g.BoundsRect();
   EXPECT_TRUE(EqualRect(&b, &p.bounds)) << b.left << "," << b.top << " " << b.right - b.left << "x"
                                         << b.bottom - b.top;
-  if (p.fore) EXPECT_EQ(g.ForeColor(), *p.fore);
-  if (p.back) EXPECT_EQ(g.BackColor(), *p.back);
-  if (p.color) EXPECT_EQ(g.Color(), *p.color);
+  if (p.fore) {
+    EXPECT_EQ(g.ForeColor(), *p.fore);
+  }
+  if (p.back) {
+    EXPECT_EQ(g.BackColor(), *p.back);
+  }
+  if (p.color) {
+    EXPECT_EQ(g.Color(), *p.color);
+  }
   EXPECT_EQ(g.ShowText(), p.showText);
   EXPECT_EQ(g.Visible(), p.visible);
   EXPECT_EQ(g.Progress(), 6);

@@ -107,7 +107,7 @@ TEST(KeptFields, EditsGiveBackTheBytesTheyWereGivenUntilTheAuthorChangesThem) {
   auto& edit = *form.LEdit1;
   // Bytes of a CP1251 object name, and bytes that have no character in most
   // code pages: whatever the system shows, the same bytes come back.
-  for (const std::string bytes : {kChoice1251, std::string("a\x81\x8D\x8F\x90\x9D" "b"),
+  for (const std::string& bytes : {kChoice1251, std::string("a\x81\x8D\x8F\x90\x9D" "b"),
                                   std::string("[Count]"), std::string()}) {
     edit.SetText(bytes);
     EXPECT_EQ(edit.Text(), bytes);
