@@ -9,15 +9,18 @@
 #include <gtest/gtest.h>
 
 #include <algorithm>
+#include <optional>
 #include <regex>
 #include <set>
 #include <string>
+#include <string_view>
 #include <vector>
 
 #include "tests/support/stored_resources.h"
 #include "toolkit/core/font.h"
 #include "toolkit/font_handle.h"
 #include "toolkit/gdi.h"
+#include "toolkit/stored_resource.h"
 #include "toolkit/window.h"
 
 namespace {
@@ -50,10 +53,9 @@ std::set<std::string> FacesOfStoredForms() {
   std::set<std::string> faces;
   const std::regex fontName(R"(Font\.Name\s*=\s*'([^']*)')");
   for (const std::string& form : forms) {
-    HRSRC info = FindResourceA(tk::ModuleInstance(), form.c_str(), MAKEINTRESOURCEA(10));
-    HGLOBAL data = info ? LoadResource(tk::ModuleInstance(), info) : nullptr;
-    if (!data) continue;
-    std::string text(static_cast<const char*>(LockResource(data)), SizeofResource(tk::ModuleInstance(), info));
+    const std::optional<std::string_view> stored = tk::StoredResource(form);
+    if (!stored) continue;
+    const std::string text(*stored);
     for (std::sregex_iterator m(text.begin(), text.end(), fontName), end; m != end; ++m) faces.insert((*m)[1]);
   }
   return faces;

@@ -3,21 +3,20 @@
 #include <gtest/gtest.h>
 
 #include <cstdlib>
+#include <optional>
 #include <string>
 #include <vector>
 
 #include "tests/win/toolkit/test_form.h"
 #include "toolkit/jpeg.h"
+#include "toolkit/stored_resource.h"
 #include "toolkit/window.h"
 
 namespace {
 
 std::string ResourceBytes(const char* name) {
-  HRSRC info = FindResourceA(tk::ModuleInstance(), name, MAKEINTRESOURCEA(10));
-  HGLOBAL data = info ? LoadResource(tk::ModuleInstance(), info) : nullptr;
-  if (!data) return {};
-  return std::string(static_cast<const char*>(LockResource(data)),
-                     SizeofResource(tk::ModuleInstance(), info));
+  const std::optional<std::string_view> bytes = tk::StoredResource(name);
+  return bytes ? std::string(*bytes) : std::string();
 }
 
 COLORREF PixelOf(const tk::DecodedBitmap& d, int x, int y) {
