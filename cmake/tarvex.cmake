@@ -24,13 +24,36 @@ function(tarvex_bench name)
 endfunction()
 
 # One test per host-simulator script in `folder`: <prefix>_<script name>,
-# running the plug-in `plugin` isolated in `workdir`.
+# running the plug-in `plugin` isolated in `workdir`. With IN_PLACE the host
+# runs where it was built instead of from a private copy: one process start
+# instead of two, for scripts that write no file beside the host.
 function(tarvex_script_tests prefix folder plugin workdir)
+  set(isolated --isolated)
+  if(IN_PLACE IN_LIST ARGN)
+    set(isolated "")
+  endif()
   file(GLOB scripts CONFIGURE_DEPENDS ${folder}/*.tvs)
   foreach(script IN LISTS scripts)
     get_filename_component(name ${script} NAME_WE)
     add_test(NAME ${prefix}_${name}
-      COMMAND tarvex-host --plugin ${plugin} --script ${script} --isolated
+      COMMAND tarvex-host --plugin ${plugin} --script ${script} ${isolated}
       WORKING_DIRECTORY ${workdir})
   endforeach()
+endfunction()
+
+# A library's export file for this build: on i686 as written (each name bound
+# to its decorated stdcall symbol); on x64, where symbols carry no decoration,
+# the same names bound to themselves. The file to use goes to `out`.
+function(tarvex_exports_file def out)
+  if(CMAKE_SIZEOF_VOID_P EQUAL 4)
+    set(${out} ${def} PARENT_SCOPE)
+    return()
+  endif()
+  get_filename_component(name ${def} NAME)
+  set(plain ${CMAKE_CURRENT_BINARY_DIR}/x64-${name})
+  file(READ ${def} text)
+  string(REGEX REPLACE " *= *[A-Za-z_][A-Za-z0-9_]*@[0-9]+" "" text "${text}")
+  file(CONFIGURE OUTPUT ${plain} CONTENT "${text}" @ONLY)
+  set_property(DIRECTORY APPEND PROPERTY CMAKE_CONFIGURE_DEPENDS ${def})
+  set(${out} ${plain} PARENT_SCOPE)
 endfunction()

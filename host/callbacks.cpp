@@ -17,6 +17,7 @@ CallbackSink* SetCallbackSink(CallbackSink* sink) {
   return previous;
 }
 
+#if defined(__i386__)
 CallOutcome CallRegister(void* target, const std::uint32_t* args, std::uint32_t count) {
   constexpr std::uint32_t kJunk[3] = {0xEEEE0001u, 0xEEEE0002u, 0xEEEE0003u};
   RegisterCall call{};
@@ -29,6 +30,7 @@ CallOutcome CallRegister(void* target, const std::uint32_t* args, std::uint32_t 
   tvx_call_register(&call);
   return CallOutcome{call.result, call.stackError, call.clobbered};
 }
+#endif
 
 }  // namespace host
 

@@ -13,6 +13,7 @@
 #include "host/interpreter.h"
 #include "host/isolated.h"
 #include "host/wine_settings.h"
+#include "toolkit/high_memory.h"
 
 namespace {
 
@@ -108,6 +109,9 @@ int main(int argc, char** argv) {
   if (options->mode == host::Mode::Check) return RunCheck(*options);
   if (options->isolated) return host::RunIsolated();
 
+  // The 64-bit build tests the plug-in's code: with the low 4 GB kept
+  // unused, a pointer the plug-in cuts to 32 bits fails at once.
+  tk::ReserveLowAddressSpace();
   host::PluginModule plugin;
   std::string loadError = plugin.Load(options->plugin);
   if (!loadError.empty()) {

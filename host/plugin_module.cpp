@@ -34,7 +34,7 @@ std::string LoadFailure(DWORD error) {
     case ERROR_MOD_NOT_FOUND:
       return "a library that it needs is missing (a plug-in built with -static needs none)";
     case ERROR_BAD_EXE_FORMAT:
-      return "it is not a valid 32-bit Windows library";
+      return sizeof(void*) == 8 ? "it is not a valid 64-bit Windows library" : "it is not a valid 32-bit Windows library";
     case ERROR_DLL_INIT_FAILED:
       return "its start-up code failed";
     case ERROR_ACCESS_DENIED:
@@ -64,7 +64,8 @@ std::string PluginModule::Load(const std::string& path) {
   file.read(head.data(), static_cast<std::streamsize>(head.size()));
   head.resize(static_cast<std::size_t>(file.gcount()));
   if (!file && !file.eof()) return "cannot load the plug-in " + path + ": the file cannot be read";
-  if (std::string problem = LibraryFileProblem(head); !problem.empty()) {
+  if (std::string problem = LibraryFileProblem(head, sizeof(void*) == 8 ? HostWidth::Bits64 : HostWidth::Bits32);
+      !problem.empty()) {
     return "cannot load the plug-in " + path + ": the file " + problem;
   }
   module_ = LoadLibraryA(path.c_str());
@@ -79,10 +80,13 @@ std::string PluginModule::Load(const std::string& path) {
   return {};
 }
 
-PluginModule::Result PluginModule::Call(Export which, std::vector<std::uint32_t> args) {
+#if defined(__i386__)
+
+PluginModule::Result PluginModule::Call(Export which, std::vector<std::uintptr_t> args) {
   const ExportInfo& info = Info(which);
   args.resize(info.arguments);
-  CallOutcome outcome = CallRegister(entries_[static_cast<int>(which)], args.data(), info.arguments);
+  std::vector<std::uint32_t> words(args.begin(), args.end());
+  CallOutcome outcome = CallRegister(entries_[static_cast<int>(which)], words.data(), info.arguments);
   Result result{outcome.eax, {}};
   std::uint32_t stackBytes = info.arguments > 3 ? 4 * (info.arguments - 3) : 0;
   if (outcome.stackError != 0) {
@@ -98,5 +102,52 @@ PluginModule::Result PluginModule::Call(Export which, std::vector<std::uint32_t>
   }
   return result;
 }
+
+#else
+
+namespace {
+
+// The exports' declarations on x64; integers travel in the low half of a word.
+using Slots = char**;
+template <typename R, typename... A>
+R Invoke(void* entry, A... args) {
+  return reinterpret_cast<R (*)(A...)>(entry)(args...);
+}
+std::int32_t Int(std::uintptr_t word) { return static_cast<std::int32_t>(word); }
+void* Ptr(std::uintptr_t word) { return reinterpret_cast<void*>(word); }
+Slots SlotsAt(std::uintptr_t word) { return reinterpret_cast<Slots>(word); }
+
+}  // namespace
+
+PluginModule::Result PluginModule::Call(Export which, std::vector<std::uintptr_t> a) {
+  a.resize(Info(which).arguments);
+  void* entry = entries_[static_cast<int>(which)];
+  Result result;
+  switch (which) {
+    case Export::RegisterPlugIn:
+      Invoke<void>(entry, Ptr(a[0]), Int(a[1]), Int(a[2]), Int(a[3]));
+      break;
+    case Export::InitPlugIn:
+      Invoke<void>(entry, Int(a[0]), SlotsAt(a[1]), SlotsAt(a[2]), SlotsAt(a[3]));
+      break;
+    case Export::RegisterInterfaceAccess:
+    case Export::RegisterScriptProcessor:
+      Invoke<void>(entry, Ptr(a[0]));
+      break;
+    case Export::EditAction:
+    case Export::ExecAction:
+      result.eax = Invoke<std::uint8_t>(entry, Int(a[0]), SlotsAt(a[1]));
+      break;
+    case Export::Message:
+      Invoke<void>(entry, Int(a[0]));
+      break;
+    case Export::About:
+      Invoke<void>(entry);
+      break;
+  }
+  return result;
+}
+
+#endif
 
 }  // namespace host

@@ -2,6 +2,7 @@
 // A plug-in library loaded by path, and its eight exports called through the
 // register-convention thunk. Every call is checked for the convention: the
 // callee removes exactly its stack arguments and keeps EBX, ESI and EDI.
+// The 64-bit build calls a 64-bit plug-in directly.
 
 #include <windows.h>
 
@@ -39,8 +40,9 @@ class PluginModule {
     std::vector<std::string> problems;  // breaches of the convention
     std::uint8_t Al() const { return static_cast<std::uint8_t>(eax); }
   };
-  // args: the export's arguments in declaration order, all of them.
-  Result Call(Export which, std::vector<std::uint32_t> args);
+  // args: the export's arguments in declaration order, all of them, each a
+  // pointer or a 32-bit integer held in a machine word.
+  Result Call(Export which, std::vector<std::uintptr_t> args);
 
  private:
   HMODULE module_ = nullptr;  // never unloaded: plug-in windows may outlive a script

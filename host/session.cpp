@@ -4,15 +4,20 @@
 
 #include "host/core/syntax.h"
 #include "host/core/text.h"
+#include "plugin/window_number.h"
 
 namespace host {
 namespace {
 
-std::uint32_t Address(const void* p) { return static_cast<std::uint32_t>(reinterpret_cast<std::uintptr_t>(p)); }
-std::uint32_t Address(void (*f)()) { return static_cast<std::uint32_t>(reinterpret_cast<std::uintptr_t>(f)); }
+std::uintptr_t Address(const void* p) { return reinterpret_cast<std::uintptr_t>(p); }
+template <typename R, typename... A>
+std::uintptr_t Address(R (*f)(A...)) { return reinterpret_cast<std::uintptr_t>(f); }
+// The host's 32-bit integers, in the low half of a word.
+std::uintptr_t Number(std::int32_t n) { return static_cast<std::uintptr_t>(static_cast<std::uint32_t>(n)); }
+std::uintptr_t Number(HWND window) { return Number(nb::WindowNumber(window)); }
 
 // The host's own values for the arguments that the plug-in only stores.
-constexpr std::uint32_t kRegisterArg3 = 0x00000003, kRegisterArg4 = 0x00000004;
+constexpr std::uintptr_t kRegisterArg3 = 0x00000003, kRegisterArg4 = 0x00000004;
 
 bool WasFreed(const char* old, const char* const (&now)[3]) {
   return !IsLiveBlock(old) || std::find(std::begin(now), std::end(now), old) != std::end(now);
@@ -32,7 +37,7 @@ Session::Session(PluginModule& plugin, ObjectsWindow& window, Reporter& out, boo
 
 Session::~Session() { SetCallbackSink(previousSink_); }
 
-PluginModule::Result Session::CallPlugin(Export which, std::vector<std::uint32_t> args) {
+PluginModule::Result Session::CallPlugin(Export which, std::vector<std::uintptr_t> args) {
   PluginModule::Result result = plugin_.Call(which, std::move(args));
   for (const std::string& problem : result.problems) out_.Fail(problem);
   for (const std::string& problem : TakeBlockProblems()) out_.Fail(std::string(ExportName(which)) + ": " + problem);
@@ -76,13 +81,13 @@ void Session::StartUp() {
 void Session::Register() {
   actions.clear();
   CallPlugin(Export::RegisterPlugIn,
-             {Address(tvx_AddActionProc), Address(window_.Handle()), kRegisterArg3, kRegisterArg4});
+             {Address(tvx_AddActionProc), Number(window_.Handle()), kRegisterArg3, kRegisterArg4});
 }
 
 Identity Session::InitOnce(char* (&slots)[3], const char* what) {
   const char* const before[3] = {slots[0], slots[1], slots[2]};
   CallPlugin(Export::InitPlugIn,
-             {Address(window_.Handle()), Address(&slots[0]), Address(&slots[1]), Address(&slots[2])});
+             {Number(window_.Handle()), Address(&slots[0]), Address(&slots[1]), Address(&slots[2])});
   const char* const after[3] = {slots[0], slots[1], slots[2]};
   const char* names[3] = {"name", "author", "description"};
   for (int i = 0; i < 3; ++i) {
@@ -112,7 +117,7 @@ void Session::InitTwiceCheck() {
 }
 
 void Session::RegisterInterface(bool withProc) {
-  CallPlugin(Export::RegisterInterfaceAccess, {withProc ? Address(tvx_InterfaceAccessProc) : 0u});
+  CallPlugin(Export::RegisterInterfaceAccess, {withProc ? Address(tvx_InterfaceAccessProc) : std::uintptr_t{0}});
 }
 
 void Session::RegisterScriptProcessor() {
@@ -120,7 +125,7 @@ void Session::RegisterScriptProcessor() {
 }
 
 void Session::Message(std::int32_t code) {
-  CallPlugin(Export::Message, {static_cast<std::uint32_t>(code)});
+  CallPlugin(Export::Message, {Number(code)});
 }
 
 std::optional<std::int32_t> Session::ActionNumber(const std::string& text) const {
@@ -148,7 +153,7 @@ std::optional<bool> Session::Exec(std::int32_t action, std::vector<std::optional
   std::optional<ModalDriver> driver;
   StartDriver(driver);
   PluginModule::Result result =
-      CallPlugin(Export::ExecAction, {static_cast<std::uint32_t>(action), Address(block.Slots())});
+      CallPlugin(Export::ExecAction, {Number(action), Address(block.Slots())});
   FinishDriver("nbExecAction", driver);
   for (const std::string& change : block.Changes()) {
     out_.Fail("nbExecAction wrote its parameter block: " + change);
@@ -162,7 +167,7 @@ std::optional<bool> Session::Edit(std::int32_t action, std::vector<std::optional
   std::optional<ModalDriver> driver;
   if (!watched) StartDriver(driver);
   PluginModule::Result result =
-      CallPlugin(Export::EditAction, {static_cast<std::uint32_t>(action), Address(lastEdit->Slots())});
+      CallPlugin(Export::EditAction, {Number(action), Address(lastEdit->Slots())});
   FinishDriver("nbEditAction", driver);
   for (const std::string& problem : lastEdit->ForeignSlots()) out_.Fail("nbEditAction: " + problem);
   return ReadBoolean("nbEditAction", result);
@@ -241,7 +246,7 @@ bool Session::OnInterfaceAccess(std::int32_t command, char** slot) {
         AnswerInSlot(slot, scripted->second);
         return true;
       }
-      AnswerInSlot(slot, std::to_string(reinterpret_cast<std::uintptr_t>(object)));
+      AnswerInSlot(slot, nb::WindowNumberText(object));
       return object != nullptr;
     }
     if (command == 8 || command == 14) {

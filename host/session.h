@@ -114,7 +114,7 @@ class Session : public CallbackSink {
   void OnScriptProcessor() override;
 
  private:
-  PluginModule::Result CallPlugin(Export which, std::vector<std::uint32_t> args);
+  PluginModule::Result CallPlugin(Export which, std::vector<std::uintptr_t> args);
   std::optional<bool> ReadBoolean(const char* what, const PluginModule::Result& result);
   void ReportDriver(const char* what, const ModalDriver::Report& report);
   void StartDriver(std::optional<ModalDriver>& driver);

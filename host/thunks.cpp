@@ -1,5 +1,6 @@
 #include "host/thunks.h"
 
+#if defined(__i386__)
 // Leading underscores: the i686 Windows names of C symbols.
 asm(R"(
     .intel_syntax noprefix
@@ -104,3 +105,21 @@ _tvx_ScriptProcessorProc:
 
     .att_syntax prefix
 )");
+
+#else
+
+extern "C" {
+
+void tvx_AddActionProc(std::int32_t number, const char* name, const char* description,
+                       std::int32_t count, std::int32_t highIndex, const std::uint8_t* typeCodes) {
+  tvx_OnAddAction(number, name, description, typeCodes, highIndex, count);
+}
+
+std::uint8_t tvx_InterfaceAccessProc(std::int32_t command, char** slot) {
+  return static_cast<std::uint8_t>(tvx_OnInterfaceAccess(command, slot));
+}
+
+void tvx_ScriptProcessorProc() { tvx_OnScriptProcessor(); }
+}
+
+#endif

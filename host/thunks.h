@@ -2,12 +2,14 @@
 // The host's side of the register convention, written in assembly so that it
 // follows the convention literally rather than through compiler attributes:
 // first three 32-bit arguments in EAX, EDX, ECX; further ones pushed in
-// declaration order and removed by the callee; a Boolean in AL.
+// declaration order and removed by the callee; a Boolean in AL. The 64-bit
+// build has one calling convention and calls a 64-bit plug-in directly.
 
 #include <cstdint>
 
 extern "C" {
 
+#if defined(__i386__)
 // One call of a routine of the plug-in. Layout is shared with thunks.cpp.
 struct RegisterCall {
   void* target;                 // 0
@@ -26,6 +28,15 @@ void tvx_call_register(RegisterCall* call);
 void tvx_AddActionProc();
 void tvx_InterfaceAccessProc();
 void tvx_ScriptProcessorProc();
+#else
+// On x64 a plug-in calls the host's entry points directly, with the
+// declarations of its boundary header (the stack arguments of AddActionProc
+// in reverse, as on i686).
+void tvx_AddActionProc(std::int32_t number, const char* name, const char* description,
+                       std::int32_t count, std::int32_t highIndex, const std::uint8_t* typeCodes);
+std::uint8_t tvx_InterfaceAccessProc(std::int32_t command, char** slot);
+void tvx_ScriptProcessorProc();
+#endif
 
 // What the entry points forward to (plain C calls).
 void tvx_OnAddAction(std::int32_t number, const char* name, const char* description,
@@ -57,8 +68,10 @@ struct CallOutcome {
   std::uint8_t Al() const { return static_cast<std::uint8_t>(eax); }
 };
 
+#if defined(__i386__)
 // Calls target with args in the register convention. Registers that carry no
 // argument get junk, so a routine that reads one is caught.
 CallOutcome CallRegister(void* target, const std::uint32_t* args, std::uint32_t count);
+#endif
 
 }  // namespace host

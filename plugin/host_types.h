@@ -8,10 +8,17 @@
 // regparm(3) with stdcall gives the same registers and callee clean-up, but it
 // pushes stack arguments right to left, so a routine with more than one stack
 // argument declares them here in reverse.
+//
+// On x64 there is one calling convention and no host to match: the 64-bit
+// build, made for testing, calls the same declarations directly.
 
 #include <cstdint>
 
+#if defined(__i386__)
 #define NB_REGISTER __attribute__((regparm(3), stdcall))
+#else
+#define NB_REGISTER
+#endif
 
 namespace nb {
 

@@ -7,6 +7,7 @@
 #include <optional>
 
 #include "plugin/HostAccess.h"
+#include "plugin/window_number.h"
 #include "plugin/core/encodings.h"
 #include "plugin/core/words.h"
 #include "runtime/GaugeList.h"
@@ -24,10 +25,6 @@ std::optional<std::int32_t> AskObjectWindow(const std::string& name) {
   std::optional<nb::HostAnswer> answer = nb::AskHost(nb::HostCommand::ObjectWindow, name);
   if (!answer) return std::nullopt;
   return nb::ParseIntegerText(answer->text);
-}
-
-HWND AsWindow(std::int32_t value) {
-  return reinterpret_cast<HWND>(static_cast<std::uintptr_t>(static_cast<std::uint32_t>(value)));
 }
 
 // False when the range pair is crossed: the configuration stops there.
@@ -55,8 +52,8 @@ bool TarvexCreate(const Params& p) {
     if (!handle) return false;
     if (*handle == 0) return true;
     // A number that names no window opens nothing.
-    if (!IsWindow(AsWindow(*handle))) return false;
-    OpenGaugeWindow(name, AsWindow(*handle));
+    if (!IsWindow(nb::WindowFromNumber(*handle))) return false;
+    OpenGaugeWindow(name, nb::WindowFromNumber(*handle));
     int index = FindGauge(name);
     if (index < 0 || GaugeAt(index).ObjectName().empty()) return true;
     return Configure(*GaugeAt(index).Gauge(), p);

@@ -2,16 +2,17 @@
 # Redraws the guide's pictures in docs/pictures/ with the built plug-in in the
 # host simulator (host/demo/gallery.tvs), then crops and compresses them.
 # `make demo` runs it; the pictures are committed, so reading the guide needs
-# neither a build nor Wine.
-#   tools/make-gallery.sh
+# neither a build nor Wine. With a folder, the pictures go to FOLDER/docs/
+# pictures instead (tools/compare-pictures.sh draws them with both builds).
+#   tools/make-gallery.sh [FOLDER]
 set -euo pipefail
 here=$(cd "$(dirname "$0")/.." && pwd)
-cd "$here"
-mkdir -p docs/pictures
-tools/tarvex-host --script host/demo/gallery.tvs
+out=$(realpath -m "${1:-$here}")
+mkdir -p "$out/docs/pictures"
+(cd "$out" && "$here/tools/tarvex-host" --script "$here/host/demo/gallery.tvs")
 # picture, width, height: the part of the host window that the script uses
 while read -r name width height; do
-  python3 tools/png_tidy.py "docs/pictures/$name.png" "$width" "$height"
+  python3 "$here/tools/png_tidy.py" "$out/docs/pictures/$name.png" "$width" "$height"
 done <<'LIST'
 kinds 634 470
 kinds-no-text 634 470
@@ -28,4 +29,4 @@ editor-set-progress-color 524 336
 editor-set-font 524 336
 editor-set-visible 524 336
 LIST
-echo "Pictures: docs/pictures/"
+echo "Pictures: $out/docs/pictures/"

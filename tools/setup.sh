@@ -1,17 +1,22 @@
 #!/usr/bin/env bash
 # Installs everything the build and the tests need on a fresh Debian (bookworm)
-# machine, then cross-builds libjpeg-turbo for i686-w64-mingw32. Quick when done.
+# machine, makes sure 32-bit programs run (natively, or through qemu's i386
+# emulator where the kernel runs 64-bit code only), then cross-builds
+# libjpeg-turbo for i686- and x86_64-w64-mingw32. Quick when done.
 set -euo pipefail
 here=$(cd "$(dirname "$0")/.." && pwd)
 deps="$here/build/deps"
-stamp="$deps/.setup-done-v2"
-if [ -f "$stamp" ]; then exit 0; fi
+stamp="$deps/.setup-done-v3"
+if [ -f "$stamp" ]; then exec "$here/tools/i386.sh" ensure; fi
 
 sudo_() { if [ "$(id -u)" = 0 ]; then "$@"; else sudo "$@"; fi; }
 
 packages=(
   g++-mingw-w64-i686-posix g++-mingw-w64-i686-win32 mingw-w64-tools binutils-mingw-w64-i686
-  wine wine32:i386 xvfb xauth
+  g++-mingw-w64-x86-64-posix g++-mingw-w64-x86-64-win32 binutils-mingw-w64-x86-64
+  wine wine32:i386 wine64 xvfb xauth
+  # Runs 32-bit programs where the kernel cannot (tools/i386.sh).
+  qemu-user-static
   cmake ninja-build make g++ pkg-config dpkg-dev
   googletest libgtest-dev
   clang libclang-rt-14-dev llvm
@@ -37,25 +42,29 @@ if [ "$need_install" = 1 ]; then
   DEBIAN_FRONTEND=noninteractive sudo_ apt-get install -y -q --no-install-recommends "${packages[@]}"
 fi
 
-# libjpeg-turbo, static, for the Windows side.
-jpeg_prefix="$deps/libjpeg-turbo-mingw"
-if [ ! -f "$jpeg_prefix/lib/libjpeg.a" ]; then
+# 32-bit programs run natively or through the emulator from here on.
+"$here/tools/i386.sh" ensure
+
+# libjpeg-turbo, static, for both Windows builds.
+if ! ls -d "$deps"/src/libjpeg-turbo-*/ >/dev/null 2>&1; then
   mkdir -p "$deps/src"
   cd "$deps/src"
-  if ! ls -d libjpeg-turbo-*/ >/dev/null 2>&1; then
-    if ! apt-get source --download-only libjpeg-turbo >/dev/null 2>&1; then
-      sudo_ sed -i 's/^Types: deb$/Types: deb deb-src/' /etc/apt/sources.list.d/debian.sources 2>/dev/null || true
-      sudo_ apt-get update -q
-      apt-get source --download-only libjpeg-turbo
-    fi
-    dpkg-source -x --no-check libjpeg-turbo_*.dsc
+  if ! apt-get source --download-only libjpeg-turbo >/dev/null 2>&1; then
+    sudo_ sed -i 's/^Types: deb$/Types: deb deb-src/' /etc/apt/sources.list.d/debian.sources 2>/dev/null || true
+    sudo_ apt-get update -q
+    apt-get source --download-only libjpeg-turbo
   fi
-  src=$(ls -d "$deps"/src/libjpeg-turbo-*/ | head -n1)
-  cmake -S "$src" -B "$deps/libjpeg-turbo-build" -G Ninja \
-    -DCMAKE_TOOLCHAIN_FILE="$here/cmake/mingw-i686.cmake" \
-    -DCMAKE_BUILD_TYPE=Release -DWITH_SIMD=OFF -DENABLE_SHARED=OFF -DWITH_TURBOJPEG=OFF \
-    -DCMAKE_INSTALL_PREFIX="$jpeg_prefix"
-  cmake --build "$deps/libjpeg-turbo-build"
-  cmake --install "$deps/libjpeg-turbo-build"
+  dpkg-source -x --no-check libjpeg-turbo_*.dsc
 fi
+src=$(ls -d "$deps"/src/libjpeg-turbo-*/ | head -n1)
+for arch in i686 x86_64; do
+  jpeg_prefix="$deps/libjpeg-turbo-$arch"
+  [ -f "$jpeg_prefix/lib/libjpeg.a" ] && continue
+  cmake -S "$src" -B "$deps/libjpeg-turbo-build-$arch" -G Ninja \
+    -DCMAKE_TOOLCHAIN_FILE="$here/cmake/mingw-$arch.cmake" \
+    -DCMAKE_BUILD_TYPE=Release -DWITH_SIMD=OFF -DENABLE_SHARED=OFF -DWITH_TURBOJPEG=OFF \
+    -DCMAKE_INSTALL_PREFIX="$jpeg_prefix" -DCMAKE_INSTALL_LIBDIR="$jpeg_prefix/lib"
+  cmake --build "$deps/libjpeg-turbo-build-$arch"
+  cmake --install "$deps/libjpeg-turbo-build-$arch"
+done
 touch "$stamp"

@@ -1,19 +1,38 @@
 #!/usr/bin/env bash
-# The project's Wine prefix: the environment every Wine run of the project uses,
-# and the settings the prefix is made with. Every script that runs Wine goes
-# through here, so the tests, the demo and the simulator's launcher all see the
-# same fonts.
+# The project's Wine prefixes: the environment every Wine run of the project
+# uses, and the settings the prefixes are made with. Every script that runs
+# Wine goes through here, so the tests, the demo and the simulator's launcher
+# all see the same fonts.
 #   tools/wine-prefix.sh [COMMAND [ARGS...]]
 #       makes or updates the prefix, then runs COMMAND in its environment
 #   source tools/wine-prefix.sh
 #       only exports the environment and defines tarvex_prepare_wine_prefix
-# The prefix is build/wineprefix unless WINEPREFIX names another.
+# TARVEX_WINE_BITS picks the side: 32 (default) for the shipped 32-bit
+# programs, in build/wineprefix; 64 for the 64-bit test build, run by wine64
+# in build/wineprefix64. WINEPREFIX names another prefix. $tarvex_wine is the
+# loader to run programs of that side with.
+#
+# Making a prefix runs Wine's own set-up programs, which take over 20 minutes
+# where 32-bit programs are emulated: a made prefix is kept as a template in
+# the machine's cache (TARVEX_CACHE, default ~/.cache/tarvex) and later
+# clones start from a copy of it.
 
 tarvex_root=$(cd "$(dirname "${BASH_SOURCE[0]}")/.." && pwd)
-export WINEPREFIX="${WINEPREFIX:-$tarvex_root/build/wineprefix}"
-export WINEARCH=win32
+if [ "${TARVEX_WINE_BITS:-32}" = 64 ]; then
+  export TARVEX_WINE_BITS=64
+  export WINEPREFIX="${WINEPREFIX:-$tarvex_root/build/wineprefix64}"
+  export WINEARCH=win64
+  # Debian keeps the 64-bit loader in Wine's library folder, off the PATH.
+  tarvex_wine=/usr/lib/wine/wine64
+else
+  export TARVEX_WINE_BITS=32
+  export WINEPREFIX="${WINEPREFIX:-$tarvex_root/build/wineprefix}"
+  export WINEARCH=win32
+  tarvex_wine=wine
+fi
 export WINEDEBUG="${WINEDEBUG:--all}"
 export WINEDLLOVERRIDES="mscoree,mshtml=;winemenubuilder.exe=d"
+tarvex_cache="${TARVEX_CACHE:-${XDG_CACHE_HOME:-$HOME/.cache}/tarvex}"
 
 # Raise when the settings below change: prefixes made before then are
 # brought up to date on their next use.
@@ -30,20 +49,30 @@ tarvex_font_replacements=(
   "Comic Sans MS=Comic Neue"
 )
 
+tarvex_prefix_ready() {
+  [ -f "$1/system.reg" ] && [ "$(cat "$1/.tarvex-settings" 2>/dev/null)" = "$tarvex_prefix_settings" ]
+}
+
 tarvex_prepare_wine_prefix() {
-  local stamp="$WINEPREFIX/.tarvex-settings"
-  if [ -f "$WINEPREFIX/system.reg" ] && [ "$(cat "$stamp" 2>/dev/null)" = "$tarvex_prefix_settings" ]; then
+  if tarvex_prefix_ready "$WINEPREFIX"; then
     return 0
   fi
   mkdir -p "$WINEPREFIX"
   (
     # Test programs may start together on a fresh prefix.
     flock 9
-    if [ -f "$WINEPREFIX/system.reg" ] && [ "$(cat "$stamp" 2>/dev/null)" = "$tarvex_prefix_settings" ]; then
+    if tarvex_prefix_ready "$WINEPREFIX"; then
+      exit 0
+    fi
+    local version template
+    version=$("$tarvex_wine" --version 2>/dev/null | head -n1 | tr -cd 'A-Za-z0-9.-' || true)
+    template="$tarvex_cache/prefix-$WINEARCH-${version:-wine}-$tarvex_prefix_settings"
+    if [ ! -f "$WINEPREFIX/system.reg" ] && tarvex_prefix_ready "$template"; then
+      cp -a "$template/." "$WINEPREFIX/"
       exit 0
     fi
     if [ ! -f "$WINEPREFIX/system.reg" ]; then
-      wineboot -i >/dev/null 2>&1 || true
+      "$tarvex_wine" wineboot -i >/dev/null 2>&1 || true
       wineserver -w || true
     fi
 
@@ -67,9 +96,18 @@ tarvex_prepare_wine_prefix() {
         printf '"%s"="%s"\r\n' "${pair%%=*}" "${pair#*=}"
       done
     } >"$reg"
-    wine reg import "Z:${reg//\//\\}" >/dev/null 2>&1 || { echo "wine-prefix: settings not imported" >&2; exit 1; }
+    "$tarvex_wine" reg import "Z:${reg//\//\\}" >/dev/null 2>&1 || { echo "wine-prefix: settings not imported" >&2; exit 1; }
     rm -f "$reg"
-    echo "$tarvex_prefix_settings" >"$stamp"
+    # The registry reaches its files when the server ends.
+    wineserver -w || true
+    echo "$tarvex_prefix_settings" >"$WINEPREFIX/.tarvex-settings"
+    # Kept for later clones; a template half copied is never ready.
+    if [ ! -e "$template" ]; then
+      mkdir -p "$tarvex_cache"
+      rm -rf "$template.tmp"
+      cp -a "$WINEPREFIX" "$template.tmp" && rm -f "$template.tmp/.tarvex-settings.lock" &&
+        mv "$template.tmp" "$template" || rm -rf "$template.tmp"
+    fi
   ) 9>"$WINEPREFIX/.tarvex-settings.lock"
 }
 

@@ -1,7 +1,8 @@
 #!/usr/bin/env bash
 # Runs a command with one Xvfb display and one persistent wineserver for the
 # whole run, so tests do not pay Wine's start-up each time.
-#   tools/with-wine.sh COMMAND [ARGS...]
+#   [TARVEX_WINE_BITS=64] tools/with-wine.sh COMMAND [ARGS...]
+# The 32-bit side (default) or the 64-bit one; see tools/wine-prefix.sh.
 set -euo pipefail
 here=$(cd "$(dirname "$0")/.." && pwd)
 source "$here/tools/wine-prefix.sh"
@@ -27,5 +28,5 @@ wineserver -p >/dev/null 2>&1 || true
 # Start Wine's background services now, with no pipe of ours: services that a
 # test program starts would inherit its output pipe and keep ctest waiting
 # for the end of that output until the run is over.
-wine cmd /c exit </dev/null >/dev/null 2>&1 || true
+"$tarvex_wine" cmd /c exit </dev/null >/dev/null 2>&1 || true
 "$@"

@@ -5,6 +5,7 @@
 #include <cstring>
 
 #include "plugin/host_block.h"
+#include "plugin/window_number.h"
 #include "toolkit/gui_objects.h"
 #include "toolkit/message_pump.h"
 
@@ -59,7 +60,7 @@ PluginDriver::~PluginDriver() {
 HWND PluginDriver::AddObject(const std::string& name, int x, int y, int width, int height) {
   HWND object = CreateWindowExW(0, L"STATIC", L"", WS_CHILD | WS_VISIBLE, x, y, width, height,
                                 main_, nullptr, GetModuleHandleW(nullptr), nullptr);
-  Objects()[name] = std::to_string(reinterpret_cast<std::uintptr_t>(object));
+  Objects()[name] = nb::WindowNumberText(object);
   return object;
 }
 

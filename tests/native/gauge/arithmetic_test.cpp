@@ -7,6 +7,8 @@
 
 #include <gtest/gtest.h>
 
+#include "toolkit/core/x87_precision.h"
+
 namespace gauges::core {
 namespace {
 
@@ -72,7 +74,10 @@ TEST(ExtendedMultiply, IntegersRoundTrip) {
 #if defined(__x86_64__) && LDBL_MANT_DIG == 64
 // On x86-64 the compiler's long double is the x87 extended format in full
 // precision: the integer emulation must agree with the hardware bit for bit.
+// The hardware reckons in full precision even where the program runs with the
+// x87 unit at 53 bits (--fpu=53).
 TEST(ScaleByPercent, AgreesWithHardwareExtendedPrecision) {
+  tk::ScopedX87Precision full(64);
   const unsigned char bytes[10] = {0x0A, 0xD7, 0xA3, 0x70, 0x3D, 0x0A, 0xD7, 0xA3, 0xF8, 0x3F};
   long double hundredth = 0;
   std::memcpy(&hundredth, bytes, sizeof bytes);

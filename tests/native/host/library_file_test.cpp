@@ -26,6 +26,7 @@ TEST(LibraryFile, TellsWhatTheFileIsInstead) {
   struct Case {
     std::string head;
     const char* problem;  // a part of it; empty: no problem
+    HostWidth host = HostWidth::Bits32;
   } cases[] = {
       {Head(0x14C, 0x2102), ""},
       {"", "is empty"},
@@ -35,9 +36,14 @@ TEST(LibraryFile, TellsWhatTheFileIsInstead) {
       {Head(0x14C, 0x0102), "is a program, not a library"},
       {Head(0x1C0, 0x2102), "another processor"},
       {Head(0x14C, 0x2102).substr(0, 0x82), "not a 32-bit Windows library"},
+      // The 64-bit test build of the simulator takes x64 libraries only.
+      {Head(0x8664, 0x2022), "", HostWidth::Bits64},
+      {Head(0x14C, 0x2102), "is a 32-bit library; this is the simulator's 64-bit test build", HostWidth::Bits64},
+      {Head(0xAA64, 0x2022), "another processor, not a 64-bit (x64) library", HostWidth::Bits64},
+      {Head(0x8664, 0x0022), "is a program, not a library", HostWidth::Bits64},
   };
   for (const Case& c : cases) {
-    std::string problem = LibraryFileProblem(c.head);
+    std::string problem = LibraryFileProblem(c.head, c.host);
     if (*c.problem == '\0') {
       EXPECT_EQ(problem, "");
     } else {

@@ -7,6 +7,7 @@
 #include <string>
 #include <vector>
 
+#include "plugin/window_number.h"
 #include "runtime/GaugeList.h"
 #include "runtime/UnitFORM.h"
 #include "tests/win/runtime/host_fixture.h"
@@ -111,13 +112,13 @@ TEST_F(Actions, CreateAsksTheHostForTheWindow) {
       {"the window in hexadecimal", true, "hexwindow", true, true},
   };
   for (const auto& c : cases) {
-    ObjectAnswers()["Rect1"] = std::to_string(reinterpret_cast<std::uintptr_t>(object_));
+    ObjectAnswers()["Rect1"] = nb::WindowNumberText(object_);
     nb::Held().interfaceAccess = &FakeInterfaceAccess;
     ASSERT_TRUE(Run(1, Create("Rect1"))) << c.label;  // an earlier gauge of the name
     ASSERT_EQ(GaugeCount(), 1);
     if (c.answer == "hexwindow") {
       char hex[16];
-      wsprintfA(hex, "$%X", static_cast<unsigned>(reinterpret_cast<std::uintptr_t>(object_)));
+      wsprintfA(hex, "$%X", static_cast<unsigned>(nb::WindowNumber(object_)));
       ObjectAnswers()["Rect1"] = hex;
     } else if (c.answer != "window") {
       ObjectAnswers()["Rect1"] = c.answer;
@@ -231,7 +232,7 @@ TEST_F(Actions, CreateAbsorbsEncodingErrorsButNotRangeErrors) {
 }
 
 TEST_F(Actions, WindowForAnEmptyNameStaysUnconfigured) {
-  ObjectAnswers()[""] = std::to_string(reinterpret_cast<std::uintptr_t>(object_));
+  ObjectAnswers()[""] = nb::WindowNumberText(object_);
   EXPECT_TRUE(Run(1, Create("", {{1, "Pie"}, {6, "1000"}})));
   ASSERT_EQ(GaugeCount(), 1);
   EXPECT_EQ(GaugeAt(0).Gauge()->Kind(), gauges::gkVerticalBar);

@@ -2,6 +2,7 @@
 
 #include <algorithm>
 
+#include "plugin/window_number.h"
 #include "runtime/actions.h"
 #include "toolkit/core/ascii.h"
 #include "toolkit/dib.h"
@@ -63,7 +64,7 @@ HWND HostFixture::AddObject(const std::string& name, int x, int y, int width, in
   HWND object = CreateWindowExW(0, L"STATIC", L"", style, x, y, width,
                                 height, main_, nullptr, GetModuleHandleW(nullptr), nullptr);
   objects_.push_back(object);
-  ObjectAnswers()[name] = std::to_string(reinterpret_cast<std::uintptr_t>(object));
+  ObjectAnswers()[name] = nb::WindowNumberText(object);
   return object;
 }
 
