@@ -53,6 +53,13 @@ tarvex_prefix_ready() {
   [ -f "$1/system.reg" ] && [ "$(cat "$1/.tarvex-settings" 2>/dev/null)" = "$tarvex_prefix_settings" ]
 }
 
+# The registry reaches its files when the server ends. Under emulation Wine's
+# background programs may keep it waiting for many minutes: it is told to
+# end (and so to save) after a while.
+tarvex_end_wine_server() {
+  timeout 120 wineserver -w 2>/dev/null || wineserver -k 2>/dev/null || true
+}
+
 tarvex_prepare_wine_prefix() {
   if tarvex_prefix_ready "$WINEPREFIX"; then
     return 0
@@ -73,7 +80,7 @@ tarvex_prepare_wine_prefix() {
     fi
     if [ ! -f "$WINEPREFIX/system.reg" ]; then
       "$tarvex_wine" wineboot -i >/dev/null 2>&1 || true
-      wineserver -w || true
+      tarvex_end_wine_server
     fi
 
     # Debian's Wine does not load its own fonts (fonts-wine) from where the
@@ -98,14 +105,13 @@ tarvex_prepare_wine_prefix() {
     } >"$reg"
     "$tarvex_wine" reg import "Z:${reg//\//\\}" >/dev/null 2>&1 || { echo "wine-prefix: settings not imported" >&2; exit 1; }
     rm -f "$reg"
-    # The registry reaches its files when the server ends.
-    wineserver -w || true
+    tarvex_end_wine_server
     echo "$tarvex_prefix_settings" >"$WINEPREFIX/.tarvex-settings"
     # Kept for later clones; a template half copied is never ready.
     if [ ! -e "$template" ]; then
       mkdir -p "$tarvex_cache"
       rm -rf "$template.tmp"
-      cp -a "$WINEPREFIX" "$template.tmp" && rm -f "$template.tmp/.tarvex-settings.lock" &&
+      cp -a "$WINEPREFIX" "$template.tmp" && rm -f "$template.tmp/.tarvex-settings.lock" "$template.tmp/wineserver" &&
         mv "$template.tmp" "$template" || rm -rf "$template.tmp"
     fi
   ) 9>"$WINEPREFIX/.tarvex-settings.lock"
