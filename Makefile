@@ -81,8 +81,11 @@ bench: win win64
 	  TARVEX_SCREEN=2048x1536x24 tools/with-wine.sh bash -c 'cd $(B)/win && ctest --output-on-failure -L bench -V'; \
 	else echo "bench: 32-bit programs run only under emulation here; no 32-bit figures"; fi
 
-soak: win64
-	TARVEX_WINE_BITS=64 tools/with-wine.sh bash -c 'cd $(B)/win64 && ctest --output-on-failure -L soak -V'
+# The shipped build where it runs natively, else the 64-bit one.
+soak: | $(SETUP_STAMP)
+	@bits=$$(tools/i386.sh bits); build=$(B)/win; [ $$bits = 64 ] && build=$(B)/win64; \
+	echo "soak: the $$bits-bit build"; $(MAKE) --no-print-directory win$${bits#32} && \
+	TARVEX_WINE_BITS=$$bits tools/with-wine.sh bash -c "cd $$build && ctest --output-on-failure -L soak -V"
 
 fuzz: fuzz-build
 	cd $(B)/fuzz && TARVEX_FUZZ_RUNS=2000000 ctest --output-on-failure -V

@@ -72,11 +72,9 @@ register() {
 
 case "${1:-mode}" in
   mode)
-    mount_binfmt
     mode
     ;;
   bits)
-    mount_binfmt
     [ "$(mode)" = native ] && echo 32 || echo 64
     ;;
   ensure)
