@@ -130,6 +130,9 @@ Script Parse(std::string_view text) {
   // Open blocks, innermost last; the bottom one is the script itself.
   std::vector<std::vector<Line>*> open{&script.lines};
   std::vector<int> openedAt;
+  // Blocks opened past the deepest allowed, with everything in them, are
+  // left out (one error names the outermost); their ends close them.
+  int refused = 0;
   for (std::size_t i = 0; i < raw.size(); ++i) {
     int number = static_cast<int>(i + 1);
     std::string_view content = Trim(raw[i]);
@@ -161,6 +164,17 @@ Script Parse(std::string_view text) {
       if (!ended) script.errors.push_back({number, "no line " + marker + " ends the here-document"});
       line.hasBody = true;
     }
+    const bool opens = OpensBlock(line) || (line.Command() == "edit" && EditOpensSteps(raw, i));
+    if (refused > 0) {
+      if (opens) ++refused;
+      if (line.Command() == "end" && line.tokens.size() == 1) --refused;
+      continue;
+    }
+    if (opens && openedAt.size() >= kMaxNesting) {
+      script.errors.push_back({number, "blocks nested more than " + std::to_string(kMaxNesting) + " deep"});
+      refused = 1;
+      continue;
+    }
     if (line.Command() == "end" && line.tokens.size() == 1) {
       if (open.size() == 1) {
         script.errors.push_back({number, "end without repeat, bench or edit steps"});
@@ -171,8 +185,7 @@ Script Parse(std::string_view text) {
       continue;
     }
     open.back()->push_back(std::move(line));
-    const Line& added = open.back()->back();
-    if (OpensBlock(added) || (added.Command() == "edit" && EditOpensSteps(raw, i))) {
+    if (opens) {
       open.push_back(&open.back()->back().block);
       openedAt.push_back(number);
     }

@@ -43,6 +43,9 @@ std::optional<std::vector<Token>> Tokenize(std::string_view line, std::string& e
 // Decodes \xNN escapes only (here-document lines); any other backslash stays.
 std::string DecodeHexEscapes(std::string_view text);
 
+// How deep blocks may nest: every reader of a script walks them recursively.
+inline constexpr std::size_t kMaxNesting = 100;
+
 // Reads a whole script. Block openers are the commands "repeat" and "bench",
 // and "edit" when a dialog step follows it (steps.h); each is closed by
 // "end". "loc-file <<MARK" takes the following lines up to MARK.

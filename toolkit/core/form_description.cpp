@@ -243,6 +243,9 @@ const Property* ObjectNode::Find(std::string_view propertyName) const {
 namespace {
 
 constexpr int kMaxFragmentDepth = 16;
+// Components nested deeper are refused: the tree is walked and freed
+// recursively.
+constexpr std::size_t kMaxComponentDepth = 100;
 
 // The raw text of each parameter of an include line, as written.
 struct IncludeLine {
@@ -393,6 +396,8 @@ class Parser {
           open_.push_back(&root_);
         } else {
           if (open_.empty()) in.Fail("a second form");
+          if (open_.size() >= kMaxComponentDepth)
+            in.Fail("components nested more than " + std::to_string(kMaxComponentDepth) + " deep");
           open_.back()->children.push_back(std::move(node));
           open_.push_back(&open_.back()->children.back());
         }

@@ -85,6 +85,44 @@ TEST(ScriptParse, BlockErrorsNameTheirLines) {
   }
 }
 
+// Blocks nested `depth` deep around the inner lines, each opener on a line
+// of its own, and a line after them.
+std::string NestedBlocks(int depth, const std::string& opener, const std::string& inner = "pump\n") {
+  std::string text;
+  for (int i = 0; i < depth; ++i) text += opener + "\n";
+  text += inner;
+  for (int i = 0; i < depth; ++i) text += "end\n";
+  return text + "wait 1\n";
+}
+
+TEST(ScriptParse, BlocksNestAHundredDeepAndNoDeeper) {
+  const std::string editSteps = "edit 2 \"R\"\nok\nend\n";
+  struct Case {
+    const char* what;
+    std::string text;
+    std::vector<int> errorLines;
+  };
+  const Case cases[] = {
+      {"a hundred repeats", NestedBlocks(100, "repeat 1"), {}},
+      {"a hundred and one repeats", NestedBlocks(101, "repeat 1"), {101}},
+      // Would overflow the stack of every recursive reader of the script.
+      {"a hundred thousand repeats", NestedBlocks(100000, "repeat 1"), {101}},
+      {"edit steps inside 99 benches", NestedBlocks(99, "bench \"b\" 1", editSteps), {}},
+      {"edit steps inside a hundred repeats", NestedBlocks(100, "repeat 1", editSteps), {101}},
+  };
+  for (const Case& c : cases) {
+    SCOPED_TRACE(c.what);
+    const Script s = Parse(c.text);
+    std::vector<int> lines;
+    for (const Error& e : s.errors) lines.push_back(e.line);
+    EXPECT_EQ(lines, c.errorLines);
+    // A refused block's ends close only it: the line after the nest stands
+    // at the top again.
+    ASSERT_FALSE(s.lines.empty());
+    EXPECT_EQ(s.lines.back().Command(), "wait");
+  }
+}
+
 TEST(ScriptParse, HereDocumentTakesRawLinesWithHexEscapes) {
   Script s = Parse("loc-file <<END\n  [Header] \"x\" \nline\\x1A\\x41\r\n\nEND\necho done");
   ASSERT_TRUE(s.errors.empty());

@@ -88,12 +88,23 @@ TEST(FormDescription, ValuesOfEveryKind) {
   }
 }
 
+// Components nested `depth` deep below the form, each on a line of its own.
+std::string NestedComponents(int depth) {
+  std::string text = "object F: TF\n";
+  for (int i = 0; i < depth; ++i) text += "object P" + std::to_string(i) + ": TPanel\n";
+  for (int i = 0; i <= depth; ++i) text += "end\n";
+  return text;
+}
+
 TEST(FormDescription, MalformedTextNamesItsLine) {
   struct Case {
-    const char* text;
+    std::string text;
     int line;
   };
   const Case cases[] = {
+      // Deeper nesting is refused rather than walked until the stack runs out.
+      {NestedComponents(100), 101},
+      {NestedComponents(100000), 101},
       {"", 0},
       {"# only a comment\n", 0},
       {"Caption = 'x'\n", 1},
@@ -114,7 +125,7 @@ TEST(FormDescription, MalformedTextNamesItsLine) {
       {"object F: TF\n  end junk\nend\n", 2},
   };
   for (const Case& c : cases) {
-    SCOPED_TRACE(c.text);
+    SCOPED_TRACE(c.text.substr(0, 60));
     try {
       ParseDescription(c.text);
       ADD_FAILURE() << "accepted";
@@ -122,6 +133,13 @@ TEST(FormDescription, MalformedTextNamesItsLine) {
       EXPECT_EQ(e.Line(), c.line) << e.what();
     }
   }
+}
+
+TEST(FormDescription, NinetyNineNestedComponentsAreRead) {
+  const ObjectNode root = ParseDescription(NestedComponents(99));
+  int depth = 0;
+  for (const ObjectNode* node = &root; !node->children.empty(); node = &node->children.front()) ++depth;
+  EXPECT_EQ(depth, 99);
 }
 
 TEST(FormDescription, TypedReadsRejectOtherKinds) {
