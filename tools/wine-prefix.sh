@@ -36,7 +36,7 @@ tarvex_cache="${TARVEX_CACHE:-${XDG_CACHE_HOME:-$HOME/.cache}/tarvex}"
 
 # Raise when the settings below change: prefixes made before then are
 # brought up to date on their next use.
-tarvex_prefix_settings=2
+tarvex_prefix_settings=3
 
 # The faces the plug-in's forms and defaults name, and their free stand-ins
 # with the same character widths (fonts-liberation, fonts-comic-neue). Wine
@@ -74,9 +74,19 @@ tarvex_prepare_wine_prefix() {
     local version template
     version=$("$tarvex_wine" --version 2>/dev/null | head -n1 | tr -cd 'A-Za-z0-9.-' || true)
     template="$tarvex_cache/prefix-$WINEARCH-${version:-wine}-$tarvex_prefix_settings"
-    if [ ! -f "$WINEPREFIX/system.reg" ] && tarvex_prefix_ready "$template"; then
-      cp -a "$template/." "$WINEPREFIX/"
-      exit 0
+    if [ ! -f "$WINEPREFIX/system.reg" ]; then
+      if tarvex_prefix_ready "$template"; then
+        cp -a "$template/." "$WINEPREFIX/"
+        exit 0
+      fi
+      # A template made with older settings saves Wine's own set-up; the
+      # settings below bring it up to date.
+      local older
+      older=$(ls -d "$tarvex_cache/prefix-$WINEARCH-${version:-wine}"-* 2>/dev/null | grep -v '\.tmp$' | sort -V | tail -n1 || true)
+      if [ -n "$older" ] && [ -f "$older/system.reg" ]; then
+        cp -a "$older/." "$WINEPREFIX/"
+        rm -f "$WINEPREFIX/.tarvex-settings"
+      fi
     fi
     if [ ! -f "$WINEPREFIX/system.reg" ]; then
       "$tarvex_wine" wineboot -i >/dev/null 2>&1 || true
@@ -101,6 +111,11 @@ tarvex_prepare_wine_prefix() {
       printf '[HKEY_CURRENT_USER\\Software\\Wine\\Fonts\\Replacements]\r\n'
       for pair in "${tarvex_font_replacements[@]}"; do
         printf '"%s"="%s"\r\n' "${pair%%=*}" "${pair#*=}"
+      done
+      # No game controllers or USB devices: their drivers only poll, and
+      # under emulation that polling takes a whole core.
+      for service in winebus wineusb; do
+        printf '\r\n[HKEY_LOCAL_MACHINE\\System\\CurrentControlSet\\Services\\%s]\r\n"Start"=dword:00000004\r\n' "$service"
       done
     } >"$reg"
     "$tarvex_wine" reg import "Z:${reg//\//\\}" >/dev/null 2>&1 || { echo "wine-prefix: settings not imported" >&2; exit 1; }

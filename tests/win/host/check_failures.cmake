@@ -4,13 +4,19 @@
 # MODE check runs `--check` instead, which must warn and exit non-zero;
 # MODE warnings runs the script with --warnings, whose warnings are then the
 # only lines it may report, whatever its exit status.
-#   cmake -DEMULATOR=... -DHOST=... -DPLUGIN=... -DSCRIPT=... [-DMODE=check|warnings] -P check_failures.cmake
+# IN_PLACE runs the host where it was built rather than from a private copy
+# (one process start instead of two, for emulated 32-bit runs).
+#   cmake -DEMULATOR=... -DHOST=... -DPLUGIN=... -DSCRIPT=... [-DMODE=check|warnings] [-DIN_PLACE=1] -P check_failures.cmake
+set(isolated --isolated)
+if(IN_PLACE)
+  set(isolated "")
+endif()
 if(MODE STREQUAL "check")
   set(command ${HOST} --check ${SCRIPT})
 elseif(MODE STREQUAL "warnings")
-  set(command ${HOST} --plugin ${PLUGIN} --script ${SCRIPT} --isolated --warnings)
+  set(command ${HOST} --plugin ${PLUGIN} --script ${SCRIPT} ${isolated} --warnings)
 else()
-  set(command ${HOST} --plugin ${PLUGIN} --script ${SCRIPT} --isolated)
+  set(command ${HOST} --plugin ${PLUGIN} --script ${SCRIPT} ${isolated})
 endif()
 execute_process(COMMAND ${EMULATOR} ${command}
                 RESULT_VARIABLE status OUTPUT_VARIABLE out ERROR_VARIABLE err)
