@@ -65,7 +65,9 @@ void TEditorForm::ShowAction(const EditorInfo& editor) {
 
 void TEditorForm::ChooseFromHost(nb::HostCommand command, tk::TEdit& field) {
   std::optional<nb::HostAnswer> answer = nb::AskHost(command, field.Text());
-  if (answer && answer->accepted) field.SetText(answer->text);
+  // A true answer with the slot left nil brings no text: the field keeps its
+  // own rather than being emptied.
+  if (answer && answer->accepted && answer->leftBlock) field.SetText(answer->text);
 }
 
 bool TEditorForm::ChooseColour(tk::TEdit& field) {

@@ -65,7 +65,8 @@ class TEditorForm : public tk::TForm {
   void LoadEditor(const char* resourceName, HWND parentWindow);
 
   // Chooser buttons. Host: command 8 or 14 on the field; nothing without
-  // the host's callback; a false answer leaves the field.
+  // the host's callback; a false answer, or one that leaves no block in the
+  // slot, leaves the field.
   void ChooseFromHost(nb::HostCommand command, tk::TEdit& field);
   // The system colour dialog; a confirmed colour becomes the field's colour
   // triple. The dialog comes back on top either way.

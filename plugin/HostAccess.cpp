@@ -28,6 +28,7 @@ std::optional<HostAnswer> AskHost(HostCommand command, std::string_view text) {
   AssignHostString(slot.get(), text);
   HostAnswer answer;
   answer.accepted = ask(static_cast<std::int32_t>(command), slot.get()) != 0;
+  answer.leftBlock = *slot.get() != nullptr;
   answer.text = ReadHostString(*slot.get());
   return answer;
 }

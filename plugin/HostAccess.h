@@ -17,8 +17,9 @@ enum class HostCommand : std::int32_t {
 };
 
 struct HostAnswer {
-  bool accepted = false;  // what the host returned
-  std::string text;       // the slot's text after the call
+  bool accepted = false;   // what the host returned
+  bool leftBlock = false;  // whether the host left a block in the slot
+  std::string text;        // the slot's text after the call; empty for nil
 };
 
 // Nothing when the host has not handed over InterfaceAccessProc.

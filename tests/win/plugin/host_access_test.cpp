@@ -18,6 +18,7 @@ struct FakeHost {
   void* leftBlock = nullptr;   // the block the host left in the slot
   nb::HostBool answer = 1;
   const char* replacement = nullptr;  // nullptr: the slot is left as it is
+  bool clear = false;                 // the host frees the block and leaves nil
 };
 FakeHost fake;
 
@@ -26,6 +27,7 @@ nb::HostBool NB_REGISTER FakeAccess(std::int32_t command, nb::HostSlot* slot) {
   fake.received = nb::ReadHostString(*slot);
   fake.givenBlock = *slot;
   if (fake.replacement != nullptr) nb::AssignHostString(slot, fake.replacement);
+  if (fake.clear) nb::FreeHostString(slot);
   fake.leftBlock = *slot;
   return fake.answer;
 }
@@ -53,28 +55,37 @@ TEST_F(AskHostTest, HandsOverACopyAndReadsTheSlotAfterwardsFreeingWhateverIsLeft
     nb::HostCommand command;
     nb::HostBool answer;
     const char* replacement;
+    bool clear;
     bool accepted;
+    bool leftBlock;
     std::string text;
   };
   const Case cases[] = {
-      {"object chooser, new text", nb::HostCommand::ChooseObject, 1, "Rect2", true, "Rect2"},
-      {"variable chooser, declined", nb::HostCommand::ChooseVariable, 0, nullptr, false, "\xC8\xEC\xFF"},
-      {"any nonzero byte is true", nb::HostCommand::ChooseVariable, 0x80, "[Count]", true, "[Count]"},
-      {"window handle", nb::HostCommand::ObjectWindow, 0, "1234", false, "1234"},
+      {"object chooser, new text", nb::HostCommand::ChooseObject, 1, "Rect2", false, true, true, "Rect2"},
+      {"variable chooser, declined", nb::HostCommand::ChooseVariable, 0, nullptr, false, false, true,
+       "\xC8\xEC\xFF"},
+      {"any nonzero byte is true", nb::HostCommand::ChooseVariable, 0x80, "[Count]", false, true, true,
+       "[Count]"},
+      {"window handle", nb::HostCommand::ObjectWindow, 0, "1234", false, false, true, "1234"},
+      {"true, the slot left nil", nb::HostCommand::ChooseObject, 1, nullptr, true, true, false, ""},
   };
   for (const auto& c : cases) {
     SCOPED_TRACE(c.what);
     fake = FakeHost{};
     fake.answer = c.answer;
     fake.replacement = c.replacement;
+    fake.clear = c.clear;
     const std::string sent = "\xC8\xEC\xFF";  // CP1251 bytes pass unchanged
     auto answer = nb::AskHost(c.command, sent);
     ASSERT_TRUE(answer.has_value());
     EXPECT_EQ(fake.command, static_cast<std::int32_t>(c.command));
     EXPECT_EQ(fake.received, sent);
     EXPECT_EQ(answer->accepted, c.accepted);
+    EXPECT_EQ(answer->leftBlock, c.leftBlock);
     EXPECT_EQ(answer->text, c.text);
-    EXPECT_TRUE(Freed(fake.leftBlock));
+    if (fake.leftBlock != nullptr) {
+      EXPECT_TRUE(Freed(fake.leftBlock));
+    }
   }
 }
 
