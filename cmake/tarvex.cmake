@@ -57,3 +57,33 @@ function(tarvex_exports_file def out)
   set_property(DIRECTORY APPEND PROPERTY CMAKE_CONFIGURE_DEPENDS ${def})
   set(${out} ${plain} PARENT_SCOPE)
 endfunction()
+
+# A binary that ships (the plug-in) or stands beside it (the simulator): a
+# version resource with its file name and description, version numbers from
+# plugin/core/version.h and the commit count, and no link time stamp, so that
+# one commit links to the same bytes.
+function(tarvex_release_binary target file_name description)
+  set(generated ${CMAKE_BINARY_DIR}/generated)
+  if(NOT TARGET tarvex_version_info)
+    add_custom_target(tarvex_version_info
+      COMMAND ${CMAKE_COMMAND} -DROOT=${CMAKE_SOURCE_DIR} -DOUT=${generated}
+              -P ${CMAKE_SOURCE_DIR}/cmake/version_info.cmake
+      BYPRODUCTS ${generated}/tarvex_version_info.h ${generated}/version.txt
+      VERBATIM)
+  endif()
+  get_target_property(type ${target} TYPE)
+  set(TARVEX_RC_TYPE VFT_APP)
+  if(type STREQUAL SHARED_LIBRARY)
+    set(TARVEX_RC_TYPE VFT_DLL)
+  endif()
+  set(TARVEX_RC_FILE ${file_name})
+  get_filename_component(TARVEX_RC_INTERNAL ${file_name} NAME_WE)
+  set(TARVEX_RC_DESCRIPTION ${description})
+  set(TARVEX_RC_INFO ${generated}/tarvex_version_info.h)
+  set(rc ${CMAKE_CURRENT_BINARY_DIR}/${target}_version.rc)
+  configure_file(${CMAKE_SOURCE_DIR}/cmake/version.rc.in ${rc} @ONLY)
+  set_source_files_properties(${rc} PROPERTIES OBJECT_DEPENDS ${generated}/tarvex_version_info.h)
+  target_sources(${target} PRIVATE ${rc})
+  add_dependencies(${target} tarvex_version_info)
+  target_link_options(${target} PRIVATE -Wl,--no-insert-timestamp)
+endfunction()

@@ -7,6 +7,7 @@
 #include "decor/FormClasses.h"
 #include "decor/LinkLabel.h"
 #include "plugin/core/author.h"
+#include "plugin/core/version.h"
 #include "toolkit/buttons.h"
 #include "toolkit/label.h"
 #include "toolkit/visual_styles.h"
@@ -34,7 +35,9 @@ const tk::HandlerBinding<TAboutBoxForm> TAboutBoxForm::kHandlers[] = {
 
 const tk::ComponentBinding<TAboutBoxForm> TAboutBoxForm::kComponents[] = {
     {"LinkLabel1", &TAboutBoxForm::LinkLabel1},
+    {"Label2", &TAboutBoxForm::Label2},
     {"Label3", &TAboutBoxForm::Label3},
+    {"Label4", &TAboutBoxForm::Label4},
     {"Button1", &TAboutBoxForm::Button1},
 };
 
@@ -43,6 +46,8 @@ TAboutBoxForm::TAboutBoxForm(HWND parentWindow) : tk::TForm("TAboutBoxForm") {
   LoadFromResource("FORM_ABOUTBOXFORM", decor::FormClasses(), parentWindow);
   LinkLabel1->SetHyperLink(std::string(nb::author::WebSiteWithoutScheme()));
   Label3->SetCaption(Label3->Caption() + std::string(nb::author::kEMail));
+  Label2->SetCaption(std::string(nb::product::kAboutVersion));
+  Label4->SetCaption(std::string(nb::product::kAboutTitle));
 }
 
 void TAboutBoxForm::Button1Click() { Close(); }

@@ -27,7 +27,9 @@ class TAboutBoxForm : public tk::TForm {
   static const tk::ComponentBinding<TAboutBoxForm> kComponents[];
 
   decor::TLinkLabel* LinkLabel1 = nullptr;
+  tk::TLabel* Label2 = nullptr;
   tk::TLabel* Label3 = nullptr;
+  tk::TLabel* Label4 = nullptr;
   tk::TButton* Button1 = nullptr;
 };
 

@@ -10,6 +10,7 @@
 #include "plugin/core/author.h"
 #include "plugin/core/encodings.h"
 #include "plugin/core/font_spec.h"
+#include "plugin/core/version.h"
 #include "toolkit/buttons.h"
 #include "toolkit/edits.h"
 #include "toolkit/font_handle.h"
@@ -26,6 +27,7 @@ const tk::ComponentBinding<TEditorForm> kFrameComponents[] = {
     {"GradientLabel", &TEditorForm::GradientLabel},
     {"LabelInfo", &TEditorForm::LabelInfo},
     {"LinkLabel1", &TEditorForm::LinkLabel1},
+    {"lbl1", &TEditorForm::lbl1},
 };
 
 tk::CodedText BuiltIn(const LocalisedText& text) {
@@ -46,6 +48,7 @@ TEditorForm::TEditorForm(std::string className) : tk::TForm(std::move(className)
 void TEditorForm::LoadEditor(const char* resourceName, HWND parentWindow) {
   LoadFromResource(resourceName, decor::FormClasses(), parentWindow);
   LinkLabel1->SetHyperLink(std::string(nb::author::WebSiteWithoutScheme()));
+  lbl1->SetCaption(std::string(nb::product::kCreditLine));
 }
 
 void TEditorForm::Kn1Click() { ChooseFromHost(nb::HostCommand::ChooseObject, *LEdit1); }

@@ -58,6 +58,7 @@ class TEditorForm : public tk::TForm {
   decor::TGradient* GradientLabel = nullptr;
   tk::TLabel* LabelInfo = nullptr;
   decor::TLinkLabel* LinkLabel1 = nullptr;
+  tk::TLabel* lbl1 = nullptr;  // the credit line
 
  protected:
   explicit TEditorForm(std::string className);

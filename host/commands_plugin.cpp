@@ -4,6 +4,7 @@
 
 #include "host/commands.h"
 #include "host/core/text.h"
+#include "host/version_resource.h"
 #include "plugin/core/encodings.h"
 
 namespace host {
@@ -208,6 +209,28 @@ void ExpectInterfaceCall(CommandContext& c, const Line& line) {
   }
 }
 
+// The plug-in file's version resource: its fixed file and product numbers and
+// its FileVersion and ProductVersion texts must all read the version given.
+void ExpectPluginVersion(CommandContext& c, const Line& line) {
+  const std::string& expected = TextArg(line, 1);
+  std::optional<VersionResource> found = ReadVersionResource(c.session.Plugin().Module());
+  if (!found) {
+    c.out.Fail("the plug-in has no version resource (expected " + Shown(expected) + ")");
+    return;
+  }
+  const std::pair<const char*, const std::string&> fields[] = {
+      {"file version", found->fileVersion},
+      {"product version", found->productVersion},
+      {"FileVersion text", found->fileVersionText},
+      {"ProductVersion text", found->productVersionText},
+  };
+  for (const auto& [what, actual] : fields) {
+    if (actual != expected) {
+      c.out.Fail(std::string("plug-in ") + what + ": expected " + Shown(expected) + ", found " + Shown(actual));
+    }
+  }
+}
+
 void Answer7(CommandContext& c, const Line& line) {
   std::string object = text::FoldAscii(TextArg(line, 1));
   if (line.tokens[2].IsWord("default")) {
@@ -240,6 +263,7 @@ void AddPluginCommands(CommandTable& table) {
       {"expect-actions", ExpectActions},
       {"expect-action", ExpectAction},
       {"expect-identity", ExpectIdentity},
+      {"expect-plugin-version", ExpectPluginVersion},
       {"list", List},
       {"set", Set},
       {"exec", Exec},

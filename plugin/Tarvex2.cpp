@@ -11,6 +11,7 @@
 #include "plugin/Localisation.h"
 #include "plugin/PlugInUtils.h"
 #include "plugin/core/action_table.h"
+#include "plugin/core/version.h"
 #include "runtime/actions.h"
 
 namespace {
@@ -51,8 +52,8 @@ void NB_REGISTER nbInitPlugIn(std::int32_t arg1, nb::HostSlot* name, nb::HostSlo
                               nb::HostSlot* description) {
   try {
     nb::Held().initArg1 = arg1;
-    nb::AssignHostString(name, "Tarvex 2.0");
-    nb::AssignHostString(author, "Oren Talvik");
+    nb::AssignHostString(name, nb::product::kName);
+    nb::AssignHostString(author, nb::product::kAuthor);
     nb::AssignHostString(description, "The use of a Gauge in VisualNeo.");
   } catch (...) {
   }

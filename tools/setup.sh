@@ -6,7 +6,7 @@
 set -euo pipefail
 here=$(cd "$(dirname "$0")/.." && pwd)
 deps="$here/build/deps"
-stamp="$deps/.setup-done-v3"
+stamp="$deps/.setup-done-v4"
 if [ -f "$stamp" ]; then exec "$here/tools/i386.sh" ensure; fi
 
 sudo_() { if [ "$(id -u)" = 0 ]; then "$@"; else sudo "$@"; fi; }
@@ -21,6 +21,8 @@ packages=(
   googletest libgtest-dev
   clang libclang-rt-14-dev llvm
   python3 zlib1g-dev
+  # Renders the author's guide for the release archive (make release).
+  cmark-gfm
   # Stand-ins with Windows metrics for the faces the dialogs and gauges name
   # (tools/wine-prefix.sh maps them), and Wine's own MS Sans Serif and Tahoma.
   fonts-liberation fonts-comic-neue fonts-wine

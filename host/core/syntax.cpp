@@ -30,6 +30,7 @@ const std::map<std::string, CommandShape, std::less<>>& Commands() {
       {"expect-actions", {"n", "expect-actions COUNT"}},
       {"expect-action", {"n s s s", "expect-action NUMBER \"Name\" \"description\" \"type codes\""}},
       {"expect-identity", {"s s s", "expect-identity \"name\" \"author\" \"description\""}},
+      {"expect-plugin-version", {"s", "expect-plugin-version \"2.0.N\""}},
       {"list", {"", nullptr}},
       {"set", {"s s", "set NAME \"value\""}},
       {"object", {"s n n n n", "object NAME X Y WIDTH HEIGHT"}},

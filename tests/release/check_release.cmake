@@ -1,0 +1,101 @@
+# Unpacks the release archive into an empty folder as an author would and
+# checks what it holds: the plug-in, the English localisation file, a CR LF
+# readme, the guide with every picture it shows and nothing of this machine's
+# paths. Then the simulator, with the archive's Tarvex.loc beside it, loads
+# the unpacked plug-in and runs release.tvs: the eight actions in English, a
+# gauge, and the version resource read through the system's version API.
+#   cmake -DEMULATOR=... -DHOST=... -DDIST=... -DSUFFIX=... -DVERSION_FILE=...
+#         -DSCRIPT=release.tvs.in -DWORK=<scratch folder> -DROOT=<source tree> -P check_release.cmake
+cmake_minimum_required(VERSION 3.25)
+file(READ ${VERSION_FILE} VERSION)
+string(STRIP "${VERSION}" VERSION)
+set(zip ${DIST}/Tarvex2-${VERSION}${SUFFIX}.zip)
+if(NOT EXISTS ${zip})
+  message(FATAL_ERROR "no ${zip}: build the release archive first (make release, or the target tarvex_release)")
+endif()
+file(SHA256 ${zip} digest)
+file(READ ${zip}.sha256 sum)
+get_filename_component(zip_name ${zip} NAME)
+if(NOT sum STREQUAL "${digest}  ${zip_name}\n")
+  message(FATAL_ERROR "${zip}.sha256 does not hold the archive's sum ${digest}: ${sum}")
+endif()
+
+set(unpacked ${WORK}/unpacked)
+set(host_dir ${WORK}/host)
+file(REMOVE_RECURSE ${WORK})
+file(MAKE_DIRECTORY ${unpacked} ${host_dir})
+execute_process(COMMAND ${CMAKE_COMMAND} -E tar xf ${zip} WORKING_DIRECTORY ${unpacked} RESULT_VARIABLE failed)
+if(failed)
+  message(FATAL_ERROR "${zip} does not unpack")
+endif()
+
+set(problems "")
+file(GLOB_RECURSE files RELATIVE ${unpacked} ${unpacked}/*)
+list(SORT files)
+set(others ${files})
+list(FILTER others EXCLUDE REGEX "^pictures/[^/]+\\.png$")
+if(NOT others STREQUAL "Tarvex2.nbp;guide.html;loc/en/Tarvex.loc;readme.txt")
+  list(APPEND problems "the archive holds ${files}")
+endif()
+
+# Every picture the guide shows is in the archive, and no other.
+file(READ ${unpacked}/guide.html guide)
+string(REGEX MATCHALL "<img src=\"[^\"]*\"" images "${guide}")
+set(shown "")
+foreach(image IN LISTS images)
+  string(REGEX REPLACE "^<img src=\"(.*)\"$" "\\1" src "${image}")
+  list(APPEND shown ${src})
+  if(NOT EXISTS ${unpacked}/${src})
+    list(APPEND problems "guide.html shows ${src}, which the archive lacks")
+  endif()
+endforeach()
+if(NOT shown)
+  list(APPEND problems "guide.html shows no picture")
+endif()
+set(pictures ${files})
+list(FILTER pictures INCLUDE REGEX "^pictures/")
+foreach(picture IN LISTS pictures)
+  if(NOT picture IN_LIST shown)
+    list(APPEND problems "${picture} is in the archive but the guide does not show it")
+  endif()
+endforeach()
+
+# file(READ) as text drops carriage returns: the readme's line ends are read
+# as bytes.
+file(READ ${unpacked}/readme.txt readme_bytes HEX)
+string(REGEX MATCHALL ".." readme_bytes "${readme_bytes}")
+set(previous "")
+foreach(byte IN LISTS readme_bytes)
+  if(byte STREQUAL "0a" AND NOT previous STREQUAL "0d")
+    list(APPEND problems "readme.txt has a line that does not end with CR LF")
+    break()
+  endif()
+  set(previous ${byte})
+endforeach()
+if(NOT previous STREQUAL "0a")
+  list(APPEND problems "readme.txt does not end with a line end")
+endif()
+file(READ ${unpacked}/readme.txt readme)
+foreach(text IN ITEMS guide readme)
+  string(FIND "${${text}}" "${ROOT}" at)
+  if(NOT at EQUAL -1)
+    list(APPEND problems "the archive's ${text} names ${ROOT}")
+  endif()
+endforeach()
+if(problems)
+  string(REPLACE ";" "\n  " problems "${problems}")
+  message(FATAL_ERROR "${zip}:\n  ${problems}")
+endif()
+
+# The localisation file goes beside the host program, as readme.txt says.
+get_filename_component(host_name ${HOST} NAME)
+file(COPY ${HOST} DESTINATION ${host_dir})
+file(COPY ${unpacked}/loc/en/Tarvex.loc DESTINATION ${host_dir})
+configure_file(${SCRIPT} ${WORK}/release.tvs @ONLY)
+execute_process(COMMAND ${EMULATOR} ${host_dir}/${host_name} --plugin ${unpacked}/Tarvex2.nbp
+                        --script ${WORK}/release.tvs
+                WORKING_DIRECTORY ${host_dir} RESULT_VARIABLE status OUTPUT_VARIABLE out ERROR_VARIABLE err)
+if(NOT status EQUAL 0)
+  message(FATAL_ERROR "the unpacked plug-in failed its script (status ${status}):\n${out}${err}")
+endif()
+message(STATUS "${zip_name}: ${files}")
