@@ -43,11 +43,18 @@ flags=(--headless --no-sandbox --disable-gpu --disable-quic --no-first-run
        --disable-background-networking --disable-component-update --disable-sync
        --user-data-dir="$tmp/profile" --window-size=1000,1400 --hide-scrollbars)
 
-# A copy of the page that lists, once it has loaded, what became of each picture.
-python3 - "$tmp/unpacked/guide.html" "$tmp/unpacked/image-check.html" <<'PY'
+# Two copies of the page beside it: one that lists, once it has loaded, what
+# became of each picture, and one that starts at its pictures section (a
+# headless screenshot does not follow a #fragment).
+python3 - "$tmp/unpacked/guide.html" "$tmp/unpacked/image-check.html" "$tmp/unpacked/pictures-view.html" <<'PY'
 import sys
 page = open(sys.argv[1], encoding="utf-8").read()
-script = """<script>
+view = """<script>
+const start = document.getElementById("what-the-gauge-draws");
+while (start && start.previousSibling) start.previousSibling.remove();
+</script>
+"""
+check = """<script>
 window.addEventListener("load", () => {
   const rows = Array.from(document.images, i =>
     (i.complete && i.naturalWidth > 0 ? "loaded " : "MISSING ") + i.naturalWidth + "x" + i.naturalHeight + " " + i.getAttribute("src"));
@@ -59,11 +66,12 @@ window.addEventListener("load", () => {
 </script>
 """
 assert "</body>" in page
-open(sys.argv[2], "w", encoding="utf-8").write(page.replace("</body>", script + "</body>"))
+open(sys.argv[2], "w", encoding="utf-8").write(page.replace("</body>", check + "</body>"))
+open(sys.argv[3], "w", encoding="utf-8").write(page.replace("</body>", view + "</body>"))
 PY
 "$browser" "${flags[@]}" --virtual-time-budget=10000 --dump-dom "file://$tmp/unpacked/image-check.html" \
   2>"$tmp/browser.log" >"$tmp/dom.html" || { cat "$tmp/browser.log" >&2; exit 1; }
-report=$(sed -n '/IMAGES-BEGIN/,/IMAGES-END/p' "$tmp/dom.html" | sed '1d;$d')
+report=$(sed -n '/^<pre id="image-check">IMAGES-BEGIN$/,/^IMAGES-END/p' "$tmp/dom.html" | sed '1d;$d')
 shown=$(grep -o '<img src=' "$tmp/unpacked/guide.html" | wc -l)
 loaded=$(printf '%s\n' "$report" | grep -c '^loaded ' || true)
 printf '%s\n' "$report"
@@ -75,7 +83,7 @@ echo "release-check: the browser loaded all $shown pictures of guide.html"
 
 "$browser" "${flags[@]}" --screenshot="$tmp/top.png" "file://$tmp/unpacked/guide.html" 2>>"$tmp/browser.log"
 "$browser" "${flags[@]}" --screenshot="$tmp/pictures.png" \
-  "file://$tmp/unpacked/guide.html#what-the-gauge-draws" 2>>"$tmp/browser.log"
+  "file://$tmp/unpacked/pictures-view.html" 2>>"$tmp/browser.log"
 cp "$tmp/top.png" dist/guide.png
 cp "$tmp/pictures.png" dist/guide-pictures.png
 echo "release-check: screenshots dist/guide.png and dist/guide-pictures.png"
