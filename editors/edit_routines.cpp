@@ -50,6 +50,10 @@ class HeldWhileOpen {
 template <typename Form, typename Fill, typename Read, typename Start = void (*)(Form&)>
 bool RunEditor(int action, Form*& variable, nb::HostSlot* slots, Fill fill, Read read,
                const LocalisedText& objectName = captions::kObjectName, Start start = [](Form&) {}) {
+  // One dialog of a class at a time: a host that asks for another edit of
+  // the class from inside the open one (from a chooser) is refused, and its
+  // slots stay as they are.
+  if (variable != nullptr) return false;
   const EditorInfo& editor = *FindEditor(action);
   tk::VisualStylesScope styles;
   auto form = std::make_unique<Form>(GetActiveWindow());

@@ -4,7 +4,7 @@
 
 #include <exception>
 
-#include "editors/edit_routines.h"
+#include "plugin/boundary.h"
 #include "plugin/PlugInUtils.h"
 #include "toolkit/buttons.h"
 
@@ -58,7 +58,7 @@ EditRun RunEdit(int action, Slots& slots, const std::function<void(tk::TForm&)>&
   pending = &p;
   p.timer = SetTimer(nullptr, 0, 10, &OnTick);
   EditRun run;
-  run.result = editors::EditAction(action, slots.data());
+  run.result = nbEditAction(action, slots.data()) != 0;
   KillTimer(nullptr, p.timer);
   pending = nullptr;
   run.opened = p.opened;

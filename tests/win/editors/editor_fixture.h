@@ -36,7 +36,8 @@ struct EditRun {
   bool opened = false;
 };
 
-// Calls the edit routine of the action; inside(form) runs once the dialog
+// Calls the edit routine of the action through the export, as the host
+// does (also from inside another dialog); inside(form) runs once the dialog
 // is open, then the dialog ends as asked.
 EditRun RunEdit(int action, Slots& slots, const std::function<void(tk::TForm&)>& inside,
                 Ending ending = Ending::Cancel);
