@@ -9,13 +9,12 @@
 #       only exports the environment and defines tarvex_prepare_wine_prefix
 # TARVEX_WINE_BITS picks the side: 32 (default) for the shipped 32-bit
 # programs, in build/wineprefix; 64 for the 64-bit test build, run by wine64
-# in build/wineprefix64. WINEPREFIX names another prefix. $tarvex_wine is the
-# loader to run programs of that side with.
+# in build/wineprefix64. Where 32-bit programs run only under emulation
+# (tools/i386.sh), they too run in build/wineprefix64. WINEPREFIX names
+# another prefix. $tarvex_wine is the loader to run programs of that side with.
 #
-# Making a prefix runs Wine's own set-up programs, which take over 20 minutes
-# where 32-bit programs are emulated: a made prefix is kept as a template in
-# the machine's cache (TARVEX_CACHE, default ~/.cache/tarvex) and later
-# clones start from a copy of it.
+# A made prefix is kept as a template in the machine's cache (TARVEX_CACHE,
+# default ~/.cache/tarvex) and later clones start from a copy of it.
 
 tarvex_root=$(cd "$(dirname "${BASH_SOURCE[0]}")/.." && pwd)
 if [ "${TARVEX_WINE_BITS:-32}" = 64 ]; then
@@ -24,12 +23,22 @@ if [ "${TARVEX_WINE_BITS:-32}" = 64 ]; then
   export WINEARCH=win64
   # Debian keeps the 64-bit loader in Wine's library folder, off the PATH.
   tarvex_wine=/usr/lib/wine/wine64
+elif [ "$("$tarvex_root/tools/i386.sh" mode)" != native ]; then
+  # Where 32-bit programs are emulated, they run in the 64-bit prefix (Wine's
+  # WoW64), whose own background programs are 64-bit and start natively:
+  # only the program under test pays for the emulation.
+  export TARVEX_WINE_BITS=32
+  export WINEPREFIX="${WINEPREFIX:-$tarvex_root/build/wineprefix64}"
+  export WINEARCH=win64
+  tarvex_wine=/usr/lib/wine/wine
 else
   export TARVEX_WINE_BITS=32
   export WINEPREFIX="${WINEPREFIX:-$tarvex_root/build/wineprefix}"
   export WINEARCH=win32
   tarvex_wine=wine
 fi
+# The loader of the prefix's own programs (its set-up, cmd, reg).
+if [ "$WINEARCH" = win64 ]; then tarvex_wine_own=/usr/lib/wine/wine64; else tarvex_wine_own=$tarvex_wine; fi
 export WINEDEBUG="${WINEDEBUG:--all}"
 export WINEDLLOVERRIDES="mscoree,mshtml=;winemenubuilder.exe=d"
 tarvex_cache="${TARVEX_CACHE:-${XDG_CACHE_HOME:-$HOME/.cache}/tarvex}"
@@ -72,7 +81,7 @@ tarvex_prepare_wine_prefix() {
       exit 0
     fi
     local version template
-    version=$("$tarvex_wine" --version 2>/dev/null | head -n1 | tr -cd 'A-Za-z0-9.-' || true)
+    version=$("$tarvex_wine_own" --version 2>/dev/null | head -n1 | tr -cd 'A-Za-z0-9.-' || true)
     template="$tarvex_cache/prefix-$WINEARCH-${version:-wine}-$tarvex_prefix_settings"
     if [ ! -f "$WINEPREFIX/system.reg" ]; then
       if tarvex_prefix_ready "$template"; then
@@ -89,7 +98,7 @@ tarvex_prepare_wine_prefix() {
       fi
     fi
     if [ ! -f "$WINEPREFIX/system.reg" ]; then
-      "$tarvex_wine" wineboot -i >/dev/null 2>&1 || true
+      "$tarvex_wine_own" wineboot -i >/dev/null 2>&1 || true
       tarvex_end_wine_server
     fi
 
@@ -118,7 +127,7 @@ tarvex_prepare_wine_prefix() {
         printf '\r\n[HKEY_LOCAL_MACHINE\\System\\CurrentControlSet\\Services\\%s]\r\n"Start"=dword:00000004\r\n' "$service"
       done
     } >"$reg"
-    "$tarvex_wine" reg import "Z:${reg//\//\\}" >/dev/null 2>&1 || { echo "wine-prefix: settings not imported" >&2; exit 1; }
+    "$tarvex_wine_own" reg import "Z:${reg//\//\\}" >/dev/null 2>&1 || { echo "wine-prefix: settings not imported" >&2; exit 1; }
     rm -f "$reg"
     tarvex_end_wine_server
     echo "$tarvex_prefix_settings" >"$WINEPREFIX/.tarvex-settings"

@@ -28,5 +28,5 @@ wineserver -p >/dev/null 2>&1 || true
 # Start Wine's background services now, with no pipe of ours: services that a
 # test program starts would inherit its output pipe and keep ctest waiting
 # for the end of that output until the run is over.
-"$tarvex_wine" cmd /c exit </dev/null >/dev/null 2>&1 || true
+"$tarvex_wine_own" cmd /c exit </dev/null >/dev/null 2>&1 || true
 "$@"
