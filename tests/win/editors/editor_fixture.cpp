@@ -19,10 +19,26 @@ struct Pending {
 };
 Pending* pending = nullptr;
 
+BOOL CALLBACK FindModalForm(HWND hwnd, LPARAM found) {
+  tk::TForm* form = tk::TForm::FromDescendant(hwnd);
+  if (form == nullptr || !form->InModalLoop() || !IsWindowVisible(hwnd)) return TRUE;
+  *reinterpret_cast<tk::TForm**>(found) = form;
+  return FALSE;
+}
+
+// This thread's dialog in its modal loop, the topmost when one is nested in
+// another. Not the active window: another program on the same display (tests
+// run side by side) may take the activation, and then there is none here.
+tk::TForm* ModalForm() {
+  tk::TForm* found = nullptr;
+  EnumThreadWindows(GetCurrentThreadId(), &FindModalForm, reinterpret_cast<LPARAM>(&found));
+  return found;
+}
+
 void CALLBACK OnTick(HWND, UINT, UINT_PTR, DWORD) {
   if (pending == nullptr) return;
-  tk::TForm* form = tk::TForm::FromDescendant(GetActiveWindow());
-  if (form == nullptr || !form->InModalLoop()) return;
+  tk::TForm* form = ModalForm();
+  if (form == nullptr) return;
   KillTimer(nullptr, pending->timer);
   pending->opened = true;
   Pending& p = *pending;
