@@ -1,8 +1,8 @@
 #!/usr/bin/env bash
 # Draws the guide's pictures with the 32-bit build and with the 64-bit build
 # and fails unless every picture is the same bytes from both. `make test`
-# runs it where 32-bit programs run natively; both builds' plug-in and
-# simulator must be built.
+# runs it (about a minute where 32-bit programs are emulated: one process);
+# both builds' plug-in and simulator must be built.
 #   tools/compare-pictures.sh
 set -euo pipefail
 here=$(cd "$(dirname "$0")/.." && pwd)
