@@ -59,17 +59,15 @@ test: win win64 native native-asan fuzz-build
 # 64-bit test build; one line says which.
 demo: | $(SETUP_STAMP)
 	@$(MAKE) --no-print-directory demo$$(tools/i386.sh bits)
+demo32: DEMO_SAYS := the 32-bit build, as shipped (dist/)
+demo64: DEMO_SAYS := the 64-bit test build (build/win64/dist/), since this machine runs 32-bit programs only under emulation
 demo32: $(B)/win/build.ninja
-	@echo "demo: the 32-bit build, as shipped (dist/)"
-	cmake --build $(B)/win -j $(JOBS) --target $(DEMO_TARGETS)
-	TARVEX_HOST_BITS=32 tools/tarvex-host --script host/demo/demo.tvs
-	TARVEX_HOST_BITS=32 tools/make-gallery.sh
-	@echo "Screenshots: dist/demo.png dist/about.png dist/editor-*.png; the guide's pictures: docs/pictures/"
 demo64: $(B)/win64/build.ninja
-	@echo "demo: the 64-bit test build (build/win64/dist/), since this machine runs 32-bit programs only under emulation"
-	cmake --build $(B)/win64 -j $(JOBS) --target $(DEMO_TARGETS)
-	TARVEX_HOST_BITS=64 tools/tarvex-host --script host/demo/demo.tvs
-	TARVEX_HOST_BITS=64 tools/make-gallery.sh
+demo32 demo64: demo%:
+	@echo "demo: $(DEMO_SAYS)"
+	cmake --build $(dir $<) -j $(JOBS) --target $(DEMO_TARGETS)
+	TARVEX_HOST_BITS=$* tools/tarvex-host --script host/demo/demo.tvs
+	TARVEX_HOST_BITS=$* tools/make-gallery.sh
 	@echo "Screenshots: dist/demo.png dist/about.png dist/editor-*.png; the guide's pictures: docs/pictures/"
 
 # Figures of the 64-bit build everywhere; of the 32-bit build only where it
