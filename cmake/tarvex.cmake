@@ -60,7 +60,7 @@ endfunction()
 
 # A binary that ships (the plug-in) or stands beside it (the simulator): a
 # version resource with its file name and description, version numbers from
-# plugin/core/version.h and the commit count, and no link time stamp, so that
+# base/core/version.h and the commit count, and no link time stamp, so that
 # one commit links to the same bytes.
 function(tarvex_release_binary target file_name description)
   set(generated ${CMAKE_BINARY_DIR}/generated)

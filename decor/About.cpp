@@ -6,8 +6,8 @@
 
 #include "decor/FormClasses.h"
 #include "decor/LinkLabel.h"
-#include "plugin/core/author.h"
-#include "plugin/core/version.h"
+#include "base/core/author.h"
+#include "base/core/version.h"
 #include "toolkit/buttons.h"
 #include "toolkit/label.h"
 #include "toolkit/visual_styles.h"

@@ -6,9 +6,9 @@
 
 #include "editors/core/number_field.h"
 #include "gauge/Gauges.h"
-#include "plugin/PlugInUtils.h"
-#include "plugin/core/encodings.h"
-#include "plugin/core/font_spec.h"
+#include "base/PlugInUtils.h"
+#include "base/core/encodings.h"
+#include "base/core/font_spec.h"
 #include "toolkit/buttons.h"
 #include "toolkit/edits.h"
 #include "toolkit/font_handle.h"

@@ -1,7 +1,7 @@
 #include "editors/EditFormNumber.h"
 
 #include "editors/core/number_field.h"
-#include "plugin/PlugInUtils.h"
+#include "base/PlugInUtils.h"
 #include "toolkit/edits.h"
 #include "toolkit/label.h"
 

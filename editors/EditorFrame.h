@@ -11,8 +11,8 @@
 #include <string>
 
 #include "editors/core/editor_texts.h"
-#include "plugin/HostAccess.h"
-#include "plugin/host_types.h"
+#include "base/HostAccess.h"
+#include "base/host_types.h"
 #include "toolkit/common_dialogs.h"
 #include "toolkit/core/coded_text.h"
 #include "toolkit/form.h"

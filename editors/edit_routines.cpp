@@ -16,7 +16,7 @@
 #include "editors/EditFormOne.h"
 #include "editors/EditFree.h"
 #include "editors/core/editor_texts.h"
-#include "plugin/PlugInUtils.h"
+#include "base/PlugInUtils.h"
 #include "toolkit/edits.h"
 #include "toolkit/label.h"
 #include "toolkit/lists.h"

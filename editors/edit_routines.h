@@ -1,7 +1,7 @@
 #pragma once
 // The design-time edit routines of the eight actions, by action number.
 
-#include "plugin/host_types.h"
+#include "base/host_types.h"
 
 namespace editors {
 

@@ -6,7 +6,7 @@
 #include <cstring>
 #include <string_view>
 
-#include "plugin/core/encodings.h"
+#include "base/core/encodings.h"
 
 extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size) {
   std::string_view text(reinterpret_cast<const char*>(data), size);

@@ -16,7 +16,7 @@
 #include <string>
 #include <string_view>
 
-#include "plugin/core/loc_rules.h"
+#include "base/core/loc_rules.h"
 #include "toolkit/core/ascii.h"
 
 namespace {

@@ -5,7 +5,7 @@
 #include "host/commands.h"
 #include "host/core/text.h"
 #include "host/version_resource.h"
-#include "plugin/core/encodings.h"
+#include "base/core/encodings.h"
 
 namespace host {
 namespace {

@@ -7,7 +7,7 @@
 #include <utility>
 
 #include "host/import_patch.h"
-#include "plugin/host_block.h"
+#include "base/host_block.h"
 
 namespace host {
 namespace {

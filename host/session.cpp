@@ -4,7 +4,7 @@
 
 #include "host/core/syntax.h"
 #include "host/core/text.h"
-#include "plugin/window_number.h"
+#include "base/window_number.h"
 
 namespace host {
 namespace {

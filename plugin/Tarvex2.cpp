@@ -8,10 +8,10 @@
 
 #include "decor/About.h"
 #include "editors/edit_routines.h"
-#include "plugin/Localisation.h"
-#include "plugin/PlugInUtils.h"
-#include "plugin/core/action_table.h"
-#include "plugin/core/version.h"
+#include "base/Localisation.h"
+#include "base/PlugInUtils.h"
+#include "base/core/action_table.h"
+#include "base/core/version.h"
 #include "runtime/actions.h"
 
 namespace {

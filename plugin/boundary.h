@@ -4,7 +4,7 @@
 
 #include <cstdint>
 
-#include "plugin/host_types.h"
+#include "base/host_types.h"
 
 extern "C" {
 void NB_REGISTER nbRegisterPlugIn(nb::AddActionProc addAction, std::int32_t arg2,

@@ -1,6 +1,6 @@
 #include "runtime/actions.h"
 
-#include "plugin/core/action_table.h"
+#include "base/core/action_table.h"
 #include "runtime/GaugeList.h"
 #include "runtime/run_routines.h"
 

@@ -6,10 +6,10 @@
 #include <cstdint>
 #include <optional>
 
-#include "plugin/HostAccess.h"
-#include "plugin/window_number.h"
-#include "plugin/core/encodings.h"
-#include "plugin/core/words.h"
+#include "base/HostAccess.h"
+#include "base/window_number.h"
+#include "base/core/encodings.h"
+#include "base/core/words.h"
 #include "runtime/GaugeList.h"
 #include "runtime/gauge_settings.h"
 #include "runtime/run_routines.h"

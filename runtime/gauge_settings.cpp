@@ -1,9 +1,9 @@
 #include "runtime/gauge_settings.h"
 
 #include "runtime/UnitFORM.h"
-#include "plugin/core/encodings.h"
-#include "plugin/core/font_spec.h"
-#include "plugin/core/words.h"
+#include "base/core/encodings.h"
+#include "base/core/font_spec.h"
+#include "base/core/words.h"
 
 namespace runtime {
 

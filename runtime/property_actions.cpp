@@ -5,7 +5,7 @@
 #include "runtime/GaugeList.h"
 #include "runtime/gauge_settings.h"
 #include "runtime/run_routines.h"
-#include "plugin/core/words.h"
+#include "base/core/words.h"
 
 namespace runtime {
 

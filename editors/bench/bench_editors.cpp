@@ -12,8 +12,8 @@
 #include <string>
 #include <vector>
 
-#include "plugin/host_block.h"
-#include "plugin/host_types.h"
+#include "base/host_block.h"
+#include "base/host_types.h"
 #include "tests/support/bench_timing.h"
 
 namespace {

@@ -1,6 +1,6 @@
 #include "editors/core/create_editor.h"
 
-#include "plugin/core/encodings.h"
+#include "base/core/encodings.h"
 #include "toolkit/core/ascii.h"
 
 namespace editors {

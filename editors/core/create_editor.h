@@ -8,7 +8,7 @@
 #include <string_view>
 #include <vector>
 
-#include "plugin/core/words.h"
+#include "base/core/words.h"
 
 namespace editors {
 

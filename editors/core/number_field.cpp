@@ -1,6 +1,6 @@
 #include "editors/core/number_field.h"
 
-#include "plugin/core/encodings.h"
+#include "base/core/encodings.h"
 
 namespace editors {
 

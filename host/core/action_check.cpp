@@ -4,10 +4,10 @@
 
 #include "host/core/syntax.h"
 #include "host/core/text.h"
-#include "plugin/core/action_table.h"
-#include "plugin/core/encodings.h"
-#include "plugin/core/font_spec.h"
-#include "plugin/core/words.h"
+#include "base/core/action_table.h"
+#include "base/core/encodings.h"
+#include "base/core/font_spec.h"
+#include "base/core/words.h"
 #include "toolkit/core/ascii.h"
 #include "toolkit/core/color_names.h"
 

@@ -4,8 +4,8 @@
 
 #include <cstring>
 
-#include "plugin/host_block.h"
-#include "plugin/window_number.h"
+#include "base/host_block.h"
+#include "base/window_number.h"
 #include "toolkit/gui_objects.h"
 #include "toolkit/message_pump.h"
 

@@ -7,7 +7,7 @@
 
 #include "decor/About.h"
 #include "decor/LinkLabel.h"
-#include "plugin/core/author.h"
+#include "base/core/author.h"
 #include "toolkit/buttons.h"
 #include "toolkit/graphics.h"
 #include "toolkit/label.h"

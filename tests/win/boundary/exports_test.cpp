@@ -11,9 +11,9 @@
 #include <string>
 #include <vector>
 
-#include "plugin/PlugInUtils.h"
+#include "base/PlugInUtils.h"
 #include "plugin/boundary.h"
-#include "plugin/core/action_table.h"
+#include "base/core/action_table.h"
 
 extern "C" {
 // Returns EAX after the call; *imbalance is how far ESP ended up from where a

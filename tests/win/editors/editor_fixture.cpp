@@ -5,7 +5,7 @@
 #include <exception>
 
 #include "plugin/boundary.h"
-#include "plugin/PlugInUtils.h"
+#include "base/PlugInUtils.h"
 #include "toolkit/buttons.h"
 
 namespace editors::test {

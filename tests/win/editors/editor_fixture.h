@@ -9,7 +9,7 @@
 #include <string>
 #include <vector>
 
-#include "plugin/host_types.h"
+#include "base/host_types.h"
 #include "toolkit/form.h"
 
 namespace editors::test {

@@ -10,7 +10,7 @@
 #include <string>
 #include <vector>
 
-#include "plugin/PlugInUtils.h"
+#include "base/PlugInUtils.h"
 #include "plugin/boundary.h"
 #include "tests/win/editors/editor_fixture.h"
 #include "tests/win/editors/host_blocks.h"

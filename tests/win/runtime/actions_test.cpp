@@ -7,7 +7,7 @@
 #include <string>
 #include <vector>
 
-#include "plugin/window_number.h"
+#include "base/window_number.h"
 #include "runtime/GaugeList.h"
 #include "runtime/UnitFORM.h"
 #include "tests/win/runtime/host_fixture.h"

@@ -2,7 +2,7 @@
 
 #include <algorithm>
 
-#include "plugin/window_number.h"
+#include "base/window_number.h"
 #include "runtime/actions.h"
 #include "toolkit/core/ascii.h"
 #include "toolkit/dib.h"

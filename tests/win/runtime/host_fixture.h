@@ -13,7 +13,7 @@
 
 #include <gtest/gtest.h>
 
-#include "plugin/PlugInUtils.h"
+#include "base/PlugInUtils.h"
 #include "runtime/GaugeList.h"
 
 namespace runtime_test {

@@ -7,7 +7,7 @@
 #include <cstring>
 #include <string>
 
-#include "plugin/host_block.h"
+#include "base/host_block.h"
 #include "toolkit/message_pump.h"
 
 namespace testplugin {

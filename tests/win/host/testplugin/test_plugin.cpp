@@ -13,7 +13,7 @@
 #include <vector>
 
 #include "plugin/boundary.h"
-#include "plugin/host_block.h"
+#include "base/host_block.h"
 #include "test_editor.h"
 #include "toolkit/message_pump.h"
 

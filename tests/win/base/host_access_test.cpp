@@ -1,4 +1,4 @@
-#include "plugin/HostAccess.h"
+#include "base/HostAccess.h"
 
 #include <windows.h>
 
@@ -6,7 +6,7 @@
 
 #include <string>
 
-#include "plugin/PlugInUtils.h"
+#include "base/PlugInUtils.h"
 
 namespace {
 

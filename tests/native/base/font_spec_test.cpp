@@ -2,7 +2,7 @@
 
 #include <string>
 
-#include "plugin/core/font_spec.h"
+#include "base/core/font_spec.h"
 
 namespace {
 

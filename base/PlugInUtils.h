@@ -4,7 +4,7 @@
 #include <string>
 #include <string_view>
 
-#include "plugin/host_types.h"
+#include "base/host_types.h"
 
 namespace nb {
 

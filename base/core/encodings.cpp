@@ -1,4 +1,4 @@
-#include "plugin/core/encodings.h"
+#include "base/core/encodings.h"
 
 #include <cstdio>
 

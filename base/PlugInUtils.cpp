@@ -1,6 +1,6 @@
-#include "plugin/PlugInUtils.h"
+#include "base/PlugInUtils.h"
 
-#include "plugin/host_block.h"
+#include "base/host_block.h"
 
 #include <windows.h>
 

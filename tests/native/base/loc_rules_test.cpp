@@ -1,4 +1,4 @@
-#include "plugin/core/loc_rules.h"
+#include "base/core/loc_rules.h"
 
 #include <gtest/gtest.h>
 

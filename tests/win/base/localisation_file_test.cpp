@@ -1,4 +1,4 @@
-#include "plugin/Localisation.h"
+#include "base/Localisation.h"
 
 #include <windows.h>
 

@@ -4,7 +4,7 @@
 #include <string>
 #include <vector>
 
-#include "plugin/core/encodings.h"
+#include "base/core/encodings.h"
 
 namespace {
 

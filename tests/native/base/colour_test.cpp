@@ -4,7 +4,7 @@
 #include <set>
 #include <string>
 
-#include "plugin/core/encodings.h"
+#include "base/core/encodings.h"
 #include "toolkit/core/color_names.h"
 
 namespace {

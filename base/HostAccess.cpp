@@ -1,6 +1,6 @@
-#include "plugin/HostAccess.h"
+#include "base/HostAccess.h"
 
-#include "plugin/PlugInUtils.h"
+#include "base/PlugInUtils.h"
 
 namespace nb {
 namespace {

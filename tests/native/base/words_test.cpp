@@ -2,8 +2,8 @@
 
 #include <optional>
 
-#include "plugin/core/encodings.h"
-#include "plugin/core/words.h"
+#include "base/core/encodings.h"
+#include "base/core/words.h"
 #include "toolkit/core/ascii.h"
 
 namespace {

@@ -1,8 +1,8 @@
-#include "plugin/core/words.h"
+#include "base/core/words.h"
 
 #include <vector>
 
-#include "plugin/core/encodings.h"
+#include "base/core/encodings.h"
 #include "toolkit/core/ascii.h"
 
 namespace nb {

@@ -1,10 +1,10 @@
-#include "plugin/Localisation.h"
+#include "base/Localisation.h"
 
 #include <windows.h>
 
 #include <vector>
 
-#include "plugin/core/loc_rules.h"
+#include "base/core/loc_rules.h"
 
 namespace nb {
 namespace {

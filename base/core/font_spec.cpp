@@ -1,8 +1,8 @@
-#include "plugin/core/font_spec.h"
+#include "base/core/font_spec.h"
 
 #include <vector>
 
-#include "plugin/core/encodings.h"
+#include "base/core/encodings.h"
 
 namespace nb {
 

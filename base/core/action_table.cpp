@@ -1,4 +1,4 @@
-#include "plugin/core/action_table.h"
+#include "base/core/action_table.h"
 
 #include <array>
 
