@@ -54,6 +54,7 @@ endforeach()
 
 if(bad)
   list(JOIN bad "\n" text)
-  message(FATAL_ERROR "includes running up or across the layers (${LAYERS}):\n${text}")
+  list(JOIN LAYERS " < " order)
+  message(FATAL_ERROR "includes running up or across the layers (${order}):\n${text}")
 endif()
 file(TOUCH ${STAMP})
