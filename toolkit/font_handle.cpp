@@ -29,12 +29,43 @@ int ScreenPixelsPerInch() {
   return ppi > 0 ? ppi : 96;
 }
 
+namespace {
+
+bool SameFace(const FontRecord& a, const FontRecord& b) {
+  return a.name == b.name && a.height == b.height && a.style == b.style && a.charset == b.charset;
+}
+
+}  // namespace
+
+FontTable& FontTable::Shared() {
+  static FontTable table;
+  return table;
+}
+
+SharedFont FontTable::Get(const FontRecord& font, BYTE quality) {
+  for (const Entry& entry : entries_)
+    if (entry.quality == quality && SameFace(entry.key, font))
+      if (auto held = entry.font.lock()) return SharedFont(std::move(held));
+  // Fonts whose last holder went leave an expired entry: dropped here.
+  std::erase_if(entries_, [](const Entry& entry) { return entry.font.expired(); });
+  Font made = CreateFontHandle(font, quality);
+  if (!made) return {};
+  auto held = std::make_shared<const Font>(std::move(made));
+  entries_.push_back(Entry{font, quality, held});
+  return SharedFont(std::move(held));
+}
+
+std::size_t FontTable::Count() const {
+  return static_cast<std::size_t>(
+      std::count_if(entries_.begin(), entries_.end(), [](const Entry& entry) { return !entry.font.expired(); }));
+}
+
 HFONT FontCache::Get(const FontRecord& font) {
-  if (!handle_ || !(font == record_)) {
-    handle_ = CreateFontHandle(font);
+  if (!font_ || !SameFace(font, record_)) {
+    font_ = FontTable::Shared().Get(font);
     record_ = font;
   }
-  return handle_.get();
+  return font_.get();
 }
 
 }  // namespace tk
