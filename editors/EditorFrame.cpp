@@ -49,6 +49,7 @@ void TEditorForm::LoadEditor(const char* resourceName, HWND parentWindow) {
   LoadFromResource(resourceName, decor::FormClasses(), parentWindow);
   LinkLabel1->SetHyperLink(std::string(nb::author::WebSiteWithoutScheme()));
   lbl1->SetCaption(std::string(nb::product::kCreditLine));
+  fieldAccess_ = AttachFieldAccess(*this, EditorFields(ClassName()));
 }
 
 void TEditorForm::Kn1Click() { ChooseFromHost(nb::HostCommand::ChooseObject, *LEdit1); }

@@ -8,9 +8,12 @@
 
 #include <windows.h>
 
+#include <memory>
 #include <string>
+#include <vector>
 
 #include "editors/core/editor_texts.h"
+#include "editors/field_access.h"
 #include "base/HostAccess.h"
 #include "base/host_types.h"
 #include "toolkit/common_dialogs.h"
@@ -80,6 +83,10 @@ class TEditorForm : public tk::TForm {
 
   tk::TColorDialog ColorDialog1;
   tk::TFontDialog FontDialog1;
+
+ private:
+  // Names and chooser keys of the fields, while their windows exist.
+  std::vector<std::unique_ptr<FieldAccess>> fieldAccess_;
 };
 
 // Localised text: the built-in Windows-1251 text, or the localisation

@@ -251,6 +251,29 @@ std::string Click(HWND form, const Component& component) {
   return {};
 }
 
+std::string PressKey(const Component& field, bool shift) {
+  if (!field.window) return Quoted(field.name) + " is windowless; it takes no keys";
+  if (std::string why = WhyNotUsable(field); !why.empty()) return why;
+  SetFocus(field.window);
+  if (shift) HoldShift(true);
+  // Repeat count 1 and the scan code; the key-up also has its previous
+  // state and transition bits set.
+  LPARAM down = 1 | static_cast<LPARAM>(MapVirtualKeyW(VK_F4, MAPVK_VK_TO_VSC)) << 16;
+  LPARAM up = down | LPARAM{1} << 30 | LPARAM{1} << 31;
+  PostMessageW(field.window, WM_KEYDOWN, VK_F4, down);
+  PostMessageW(field.window, WM_KEYUP, VK_F4, up);
+  return {};
+}
+
+void HoldShift(bool held) {
+  BYTE keys[256] = {};
+  GetKeyboardState(keys);
+  for (int key : {VK_SHIFT, VK_LSHIFT}) {
+    keys[key] = static_cast<BYTE>(held ? keys[key] | 0x80 : keys[key] & ~0x80);
+  }
+  SetKeyboardState(keys);
+}
+
 std::string CompareField(const Component& field, const std::string& expected) {
   if (!field.window) return Quoted(field.name) + " is windowless; it has no text to read";
   std::wstring shown = TextOf(field.window);

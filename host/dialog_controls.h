@@ -41,6 +41,13 @@ std::string TickBox(const Component& box);
 // centre on the window that paints it there.
 std::string Click(HWND form, const Component& component);
 
+// F4 or Shift+F4 in a windowed field, as a person presses it: the field
+// takes the focus and is posted the key's down and up. With shift, the
+// thread's keyboard state shows Shift held (as GetKeyState reads it) until
+// HoldShift(false).
+std::string PressKey(const Component& field, bool shift);
+void HoldShift(bool held);
+
 // The text a windowed component shows, compared with the expected bytes
 // read in the ANSI code page or as Windows-1251; empty when they agree.
 std::string CompareField(const Component& field, const std::string& expected);

@@ -41,6 +41,8 @@ void DialogSteps::Tick() {
   // step posts what may open one, so a nested tick has nothing to do.
   if (busy_ || finished_ || closed_) return;
   busy_ = true;
+  // The key that a step posted with Shift held has been handled by now.
+  ReleaseShift();
   DWORD now = GetTickCount();
   if (!dialog_) {
     dialog_ = FindDialog();
@@ -137,6 +139,11 @@ DialogSteps::Result DialogSteps::OnEditor(const Line& step) {
   if (Is(step, "pick")) error = PickItem(*component, TextArg(step, 2));
   if (Is(step, "tick")) error = TickBox(*component);
   if (Is(step, "click")) error = Click(dialog_, *component);
+  if (Is(step, "key")) {
+    bool shift = step.tokens[2].text == "shift+F4";
+    error = PressKey(*component, shift);
+    shiftHeld_ = shift && error.empty();
+  }
   if (Is(step, "expect-field")) error = CompareField(*component, TextArg(step, 2));
   if (Is(step, "expect-visible")) {
     bool expected = step.tokens[2].text == "true";
@@ -237,10 +244,17 @@ void DialogSteps::Insist(DWORD now) {
   ++insisted_;
 }
 
+void DialogSteps::ReleaseShift() {
+  if (!shiftHeld_) return;
+  HoldShift(false);
+  shiftHeld_ = false;
+}
+
 void DialogSteps::Finish() {
   if (finished_) return;
   finished_ = true;
   ticker_.Stop();
+  ReleaseShift();
   if (!dialog_) {
     out_.FailAt(edit_.number, "nbEditAction showed no dialog; its steps did not run");
   } else if (!closed_ && next_ < edit_.block.size() && !cancelling_) {

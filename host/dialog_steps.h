@@ -48,6 +48,7 @@ class DialogSteps {
   void FailStep(int line, const std::string& message);
   void Cancel();
   void Insist(DWORD now);
+  void ReleaseShift();
 
   Session& session_;
   Reporter& out_;
@@ -65,6 +66,7 @@ class DialogSteps {
   int insisted_ = 0;
   bool closed_ = false;  // the dialog is gone
   bool busy_ = false;
+  bool shiftHeld_ = false;  // by a key step, until the next tick
   bool finished_ = false;
   ThreadTicker<DialogSteps> ticker_;
 };

@@ -20,6 +20,7 @@ const std::map<std::string, StepShape, std::less<>>& Steps() {
       {"pick", {"s s", "pick NAME \"item\"", true}},
       {"tick", {"s", "tick NAME", true}},
       {"click", {"s", "click NAME", true}},
+      {"key", {"s F4|shift+F4", "key NAME F4|shift+F4", true}},
       {"expect-field", {"s s", "expect-field NAME \"text\"", true}},
       {"expect-ticked", {"s true|false", "expect-ticked NAME true|false", true}},
       {"expect-visible", {"s true|false", "expect-visible NAME true|false", true}},

@@ -46,13 +46,13 @@ TEST(EditSteps, GoodStepsPass) {
            "colour-dialog ok 0 128 255", "colour-dialog cancel", "font-dialog cancel",
            "font-dialog ok \"Times New Roman\" 12", "font-dialog ok Arial 8 bold italic underline strikeout",
            "font-dialog ok \"Arial\" 10 colour 800000 bold", "screenshot \"a.png\"", "screenshot \"a.png\" client",
-           "answer 14 true \"[V]\"", "wait 100", "echo step", "close",
+           "answer 14 true \"[V]\"", "wait 100", "echo step", "key LEdit1 F4", "key LEdit2 shift+F4", "close",
        }) {
     text += std::string("  ") + step + "\n";
   }
   Script s = Parse(text + "end\n");
   ASSERT_TRUE(s.errors.empty());
-  EXPECT_EQ(s.lines.front().block.size(), 19u);
+  EXPECT_EQ(s.lines.front().block.size(), 21u);
   for (const Error& e : CheckScript(s)) ADD_FAILURE() << e.line << ": " << e.message;
 }
 
@@ -76,6 +76,8 @@ TEST(EditSteps, BadStepsSayWhyAndHowToWriteThem) {
       {"font-dialog ok Arial 10 colour red", "\"red\" is not a colour RRGGBB"},
       {"screenshot \"a.png\" frame", "expected window|client, found \"frame\""},
       {"ok now", "too many arguments; usage: ok"},
+      {"key LEdit1 F5", "expected F4|shift+F4, found \"F5\""},
+      {"key LEdit1", "too few arguments; usage: key NAME F4|shift+F4"},
       {"expect-slot 1 \"x\"", "\"expect-slot\" is not a step of a dialog"},
   };
   for (const Case& c : cases) {
