@@ -51,17 +51,21 @@ void TGauge::SetBackColor(tk::TColor value) {
 void TGauge::SetMinValue(std::int32_t value) {
   if (value == minValue_) return;
   if (value > maxValue_ && !loading_) throw tk::EInvalidOperation(core::MinValueRangeMessage(maxValue_));
+  const int before = Percent();
   minValue_ = value;
   if (progress_ < value) progress_ = value;
   Changed();
+  PercentWritten(before);
 }
 
 void TGauge::SetMaxValue(std::int32_t value) {
   if (value == maxValue_) return;
   if (value < minValue_ && !loading_) throw tk::EInvalidOperation(core::MaxValueRangeMessage(minValue_));
+  const int before = Percent();
   maxValue_ = value;
   if (progress_ > value) progress_ = value;
   Changed();
+  PercentWritten(before);
 }
 
 void TGauge::SetProgress(std::int32_t value) {
@@ -74,11 +78,21 @@ void TGauge::SetProgress(std::int32_t value) {
   if (clamped == progress_) return;
   const int before = Percent();
   progress_ = clamped;
-  if (Percent() != before) Changed();
+  if (Percent() == before) return;
+  Changed();
+  PercentWritten(before);
 }
 
 void TGauge::Changed() {
   if (!loading_) Repaint();
+}
+
+void TGauge::PercentWritten(int before) {
+  if (!loading_ && OnPercentChange && Percent() != before) OnPercentChange();
+}
+
+void TGauge::VisibleChanged() {
+  if (!loading_ && OnVisibleChange) OnVisibleChange();
 }
 
 void TGauge::EndLoading() {

@@ -5,6 +5,7 @@
 #include <windows.h>
 
 #include <cstdint>
+#include <functional>
 
 #include "toolkit/control.h"
 #include "toolkit/core/errors.h"
@@ -41,6 +42,11 @@ class TGauge : public tk::Control {
 
   int Percent() const;
 
+  // Told after the percentage it shows changed, whichever write changed it,
+  // and after it was shown or hidden; never while loading.
+  std::function<void()> OnPercentChange;
+  std::function<void()> OnVisibleChange;
+
   // While loading from a stored description the range checks are skipped
   // and nothing is painted (the form's window may exist but shows nothing
   // yet); the end of loading asks for one paint of the stored state.
@@ -55,11 +61,16 @@ class TGauge : public tk::Control {
   // to dc in one blit.
   void Paint(HDC dc) override;
 
+ protected:
+  void VisibleChanged() override;
+
  private:
   // Draws the picture straight onto dc, within its clip box.
   void Compose(HDC dc) const;
   // A stored value changed: repaint at once, unless loading.
   void Changed();
+  // Tells OnPercentChange when Percent differs from the one before a write.
+  void PercentWritten(int before);
 
   std::int32_t minValue_ = 0;
   std::int32_t maxValue_ = 100;

@@ -19,10 +19,13 @@ void TNeoImageForm::PaintInto(HDC dc) {
 
 LRESULT TNeoImageForm::HandleMessage(UINT message, WPARAM wParam, LPARAM lParam) {
   if (message == WM_NEOBOOK_PLUGIN) return OnHostRequest(wParam, lParam);
+  if (message == WM_GETOBJECT)
+    if (auto answer = accessibility_.OnGetObject(wParam, lParam)) return *answer;
   return TImageForm::HandleMessage(message, wParam, lParam);
 }
 
 void TNeoImageForm::HandleDestroyed() {
+  accessibility_.Disconnect();
   if (auto vanished = std::exchange(OnVanished, nullptr)) vanished(*this);
 }
 

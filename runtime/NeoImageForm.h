@@ -9,6 +9,7 @@
 #include <string_view>
 
 #include "runtime/UnitFORM.h"
+#include "runtime/gauge_accessibility.h"
 
 namespace runtime {
 
@@ -51,6 +52,8 @@ class TNeoImageForm : public TImageForm {
   void PaintInto(HDC dc);
 
   std::string objectName_;
+  // A member: it disconnects before the base class destroys the window.
+  GaugeAccessibility accessibility_{*this, objectName_};
 };
 
 }  // namespace runtime

@@ -56,6 +56,7 @@ void Control::SetVisible(bool visible) {
   } else {
     Invalidate();
   }
+  VisibleChanged();
 }
 
 void Control::SetEnabled(bool enabled) {

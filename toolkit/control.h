@@ -90,6 +90,8 @@ class Control {
  protected:
   void SetOpaque(bool value) { opaque_ = value; }
   virtual void Resized() {}
+  // After Visible changed.
+  virtual void VisibleChanged() {}
 
  private:
   // A value that follows the parent's while fromParent, until the control's
