@@ -3,6 +3,7 @@
 #include <algorithm>
 
 #include "toolkit/gdi.h"
+#include "toolkit/paint_buffer.h"
 
 namespace decor {
 
@@ -168,9 +169,9 @@ void TGradient::Paint(HDC dc) {
 
 void TGradient::StretchPattern(HDC dc, const ShapeTarget& t) const {
   if (pattern_.Empty() || t.width <= 0 || t.height <= 0) return;
-  tk::MemoryDC source(dc);
+  // The process's kept source DC: a paint makes no DC of its own.
+  tk::SourceDC source(pattern_.Handle());
   if (!source.get()) return;
-  tk::SelectObjectGuard select(source.get(), pattern_.Handle());
   // Nearest neighbour: pattern rows and columns are dropped or repeated.
   SetStretchBltMode(dc, COLORONCOLOR);
   StretchBlt(dc, t.x, t.y, t.width, t.height, source.get(), 0, 0, pattern_.Width(),

@@ -127,6 +127,7 @@ LRESULT Container::HandleMessage(UINT message, WPARAM wParam, LPARAM lParam) {
     case WM_MOUSELEAVE: return OnMouseLeave();
     case WM_SETCURSOR: return OnSetCursor(wParam, lParam);
     case WM_SETTINGCHANGE: return OnSettingChange(wParam, lParam);
+    case WM_DISPLAYCHANGE: return OnDisplayChange(wParam, lParam);
     default: return DefaultHandler(message, wParam, lParam);
   }
 }
@@ -234,6 +235,12 @@ LRESULT Container::OnSettingChange(WPARAM wParam, LPARAM lParam) {
   for (HWND child = GetWindow(Handle(), GW_CHILD); child; child = GetWindow(child, GW_HWNDNEXT))
     SendMessageW(child, WM_SETTINGCHANGE, wParam, lParam);
   return result;
+}
+
+LRESULT Container::OnDisplayChange(WPARAM wParam, LPARAM lParam) {
+  // wParam: the display's new bits per pixel; the paint buffers follow it.
+  PaintBuffer::DisplayChanged(static_cast<int>(wParam));
+  return DefaultHandler(WM_DISPLAYCHANGE, wParam, lParam);
 }
 
 }  // namespace tk

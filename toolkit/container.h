@@ -49,6 +49,7 @@ class Container : public Window {
   LRESULT OnMouseLeave();
   LRESULT OnSetCursor(WPARAM wParam, LPARAM lParam);
   LRESULT OnSettingChange(WPARAM wParam, LPARAM lParam);
+  LRESULT OnDisplayChange(WPARAM wParam, LPARAM lParam);
   Control* ControlAt(int x, int y) const;
   // Keeps the areas of opaque controls without a picture out of dc's clip.
   void ExcludeKeptAreas(HDC dc) const;

@@ -23,9 +23,39 @@ HDC PaintBuffer::dc() {
   return dc_;
 }
 
+namespace {
+
+int ScreenBitsPerPixel(HDC screen) {
+  return screen ? GetDeviceCaps(screen, BITSPIXEL) * GetDeviceCaps(screen, PLANES) : 0;
+}
+
+// The display's depth as last seen; 0 until first asked.
+int& KnownDisplayBits() {
+  static int bits = 0;
+  return bits;
+}
+
+}  // namespace
+
+int PaintBuffer::DisplayBitsPerPixel() {
+  int& bits = KnownDisplayBits();
+  if (bits == 0) {
+    WindowDC screen(nullptr);
+    bits = ScreenBitsPerPixel(screen.get());
+  }
+  return bits;
+}
+
+void PaintBuffer::DisplayChanged(int bitsPerPixel) {
+  if (bitsPerPixel > 0) KnownDisplayBits() = bitsPerPixel;
+}
+
 bool PaintBuffer::Reserve(int width, int height) {
   if (width <= 0 || height <= 0) return false;
-  if (width <= width_ && height <= height_) return true;
+  // A bitmap made for another depth would be converted at every copy (and
+  // lose colours when the display gained depth): made anew, as large.
+  const bool sameDepth = bitmap_ && bitsPerPixel_ == DisplayBitsPerPixel();
+  if (sameDepth && width <= width_ && height <= height_) return true;
   if (!dc()) return false;
   int newWidth = std::max(width, width_), newHeight = std::max(height, height_);
   // Growing in both directions must not pass the bound: then only what is asked.
@@ -34,14 +64,17 @@ bool PaintBuffer::Reserve(int width, int height) {
     newHeight = height;
   }
   WindowDC screen(nullptr);
-  Bitmap grown(CreateCompatibleBitmap(screen.get(), newWidth, newHeight));
-  if (!grown) return false;
-  HGDIOBJ previous = SelectObject(dc_, grown.get());
+  const int bits = ScreenBitsPerPixel(screen.get());
+  DisplayChanged(bits);  // seen anew while the screen is at hand
+  Bitmap made(CreateCompatibleBitmap(screen.get(), newWidth, newHeight));
+  if (!made) return false;
+  HGDIOBJ previous = SelectObject(dc_, made.get());
   if (!previous || previous == HGDI_ERROR) return false;
   if (!original_) original_ = previous;
-  bitmap_ = std::move(grown);  // the old bitmap, now deselected, goes
+  bitmap_ = std::move(made);  // the old bitmap, now deselected, goes
   width_ = newWidth;
   height_ = newHeight;
+  bitsPerPixel_ = bits;
   return true;
 }
 
@@ -52,6 +85,42 @@ PaintBufferUse::PaintBufferUse(PaintBuffer& buffer, int width, int height)
 
 PaintBufferUse::~PaintBufferUse() {
   if (held_) buffer_.busy_ = false;
+}
+
+namespace {
+
+// The memory DC that source bitmaps are selected into, kept for the process.
+struct KeptSourceDC {
+  MemoryDC dc{nullptr};
+  bool busy = false;
+};
+
+KeptSourceDC& TheKeptSourceDC() {
+  static KeptSourceDC kept;
+  return kept;
+}
+
+}  // namespace
+
+SourceDC::SourceDC(HBITMAP bitmap) {
+  KeptSourceDC& kept = TheKeptSourceDC();
+  if (!kept.busy && kept.dc.get()) {
+    dc_ = kept.dc.get();
+    kept_ = true;
+    kept.busy = true;
+  } else {
+    own_.emplace(nullptr);
+    dc_ = own_->get();
+  }
+  if (!dc_ || !bitmap) return;
+  HGDIOBJ previous = SelectObject(dc_, bitmap);
+  if (previous && previous != HGDI_ERROR) previous_ = previous;
+}
+
+SourceDC::~SourceDC() {
+  // The bitmap leaves the DC before its owner may delete it.
+  if (previous_) SelectObject(dc_, previous_);
+  if (kept_) TheKeptSourceDC().busy = false;
 }
 
 namespace {

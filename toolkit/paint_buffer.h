@@ -2,9 +2,12 @@
 // Off-screen surfaces kept between paints. Painting runs on one thread, so
 // one surface serves every form and gauge of the process: it grows to the
 // largest area composed so far (never beyond a bound: larger areas are
-// composed in bands) and is kept, so that a paint creates no bitmap.
+// composed in bands) and is kept, so that a paint creates no bitmap. It is
+// made anew in the screen's format when the display's colour depth changes.
 
 #include <windows.h>
+
+#include <optional>
 
 #include "toolkit/gdi.h"
 
@@ -30,9 +33,19 @@ class PaintBuffer {
   bool Holds(HDC dc) const { return dc && dc == dc_; }
   int Width() const { return width_; }
   int Height() const { return height_; }
-  // Grows the bitmap to at least width x height (it never shrinks); false
-  // when it cannot, the old bitmap is then kept.
+  // Grows the bitmap to at least width x height (it never shrinks), and
+  // makes it anew, as large as before, when the display's colour depth is
+  // no longer the one it was made for; false when it cannot, the old bitmap
+  // is then kept.
   bool Reserve(int width, int height);
+  // The display's colour depth that the bitmap was made for; 0 before one is.
+  int BitsPerPixel() const { return bitsPerPixel_; }
+
+  // The display's colour depth in bits per pixel, as last seen: asked of the
+  // screen once, then told by DisplayChanged (a top-level window's
+  // WM_DISPLAYCHANGE) and seen again whenever a buffer grows.
+  static int DisplayBitsPerPixel();
+  static void DisplayChanged(int bitsPerPixel);
 
   // In use by one composition: a nested one must find another surface.
   bool Busy() const { return busy_; }
@@ -45,6 +58,7 @@ class PaintBuffer {
   HGDIOBJ original_ = nullptr;  // the DC's own 1x1 bitmap, put back before the DC goes
   int width_ = 0;
   int height_ = 0;
+  int bitsPerPixel_ = 0;
   bool busy_ = false;
 };
 
@@ -62,6 +76,27 @@ class PaintBufferUse {
  private:
   PaintBuffer& buffer_;
   bool held_ = false;
+};
+
+// A bitmap to copy from (BitBlt, StretchBlt source), selected for as long
+// as this lives into a memory DC that the process keeps, so that a paint
+// makes no DC. A nested use, while the kept DC holds another bitmap, gets a
+// DC of its own. get() is nullptr when the bitmap cannot be selected.
+class SourceDC {
+ public:
+  explicit SourceDC(HBITMAP bitmap);
+  SourceDC(const SourceDC&) = delete;
+  SourceDC& operator=(const SourceDC&) = delete;
+  ~SourceDC();
+  HDC get() const { return previous_ ? dc_ : nullptr; }
+  // Whether the process's kept DC serves this use (for tests).
+  bool Kept() const { return kept_; }
+
+ private:
+  std::optional<MemoryDC> own_;  // only for a nested use
+  HDC dc_ = nullptr;
+  HGDIOBJ previous_ = nullptr;
+  bool kept_ = false;
 };
 
 // Composes `area` (in target's logical coordinates) off-screen and copies it
