@@ -8,6 +8,7 @@
 #include "toolkit/form.h"
 #include "toolkit/label.h"
 #include "toolkit/speed_button.h"
+#include "toolkit/text.h"
 
 namespace editors {
 namespace {
@@ -29,7 +30,11 @@ FieldAccess::FieldAccess(HWND field, const tk::TLabel& caption, std::array<tk::T
 
 FieldAccess::~FieldAccess() { Detach(); }
 
+std::optional<std::wstring> FieldAccess::AccessibleName() const { return tk::Widen(caption_.CaptionText()); }
+
 void FieldAccess::Detach() {
+  // A client that kept the object past the window reaches nothing of it.
+  server_.Disconnect();
   if (field_ == nullptr) return;
   RemoveWindowSubclass(field_, &FieldAccess::FieldProc, kFieldSubclass);
   field_ = nullptr;
@@ -58,6 +63,9 @@ LRESULT CALLBACK FieldAccess::FieldProc(HWND hwnd, UINT message, WPARAM wParam, 
   switch (message) {
     case WM_KEYDOWN:
       if (wParam == VK_F4 && self->OnChooserKey(lParam)) return 0;
+      break;
+    case WM_GETOBJECT:
+      if (auto answer = self->server_.OnGetObject(hwnd, wParam, lParam)) return *answer;
       break;
     case WM_NCDESTROY:
       self->Detach();

@@ -8,10 +8,13 @@
 
 #include <array>
 #include <memory>
+#include <optional>
 #include <span>
+#include <string>
 #include <vector>
 
 #include "editors/core/editor_fields.h"
+#include "toolkit/accessible.h"
 
 namespace tk {
 class TForm;
@@ -21,7 +24,7 @@ class TSpeedButton;
 
 namespace editors {
 
-class FieldAccess {
+class FieldAccess final : public tk::AccessibleSource {
  public:
   // choosers: for F4, the first shown wins; variable: for Shift+F4. Any may
   // be null.
@@ -30,6 +33,9 @@ class FieldAccess {
   FieldAccess(const FieldAccess&) = delete;
   FieldAccess& operator=(const FieldAccess&) = delete;
   ~FieldAccess();
+
+  // The caption as the author reads it, in the code page it is shown in.
+  std::optional<std::wstring> AccessibleName() const override;
 
  private:
   static LRESULT CALLBACK FieldProc(HWND hwnd, UINT message, WPARAM wParam, LPARAM lParam, UINT_PTR id,
@@ -43,6 +49,7 @@ class FieldAccess {
   const tk::TLabel& caption_;
   std::array<tk::TSpeedButton*, 2> choosers_;
   tk::TSpeedButton* variable_;
+  tk::AccessibleServer server_{*this};
 };
 
 // One FieldAccess for each field of the table, looked up in the loaded form.

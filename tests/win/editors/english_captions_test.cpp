@@ -1,7 +1,8 @@
 // With the shipped English Tarvex.loc beside the host program, every
-// localised caption of the editors is the file's text for its key,
-// in the system's code page. The file is read from the folder of the running
-// program, so the test runs a copy of itself in a folder of its own.
+// localised caption of the editors is the file's text for its key, in the
+// system's code page, and so is every field's accessible name. The file is
+// read from the folder of the running program, so the test runs a copy of
+// itself in a folder of its own.
 #include <windows.h>
 
 #include <gtest/gtest.h>
@@ -13,10 +14,14 @@
 #include <sstream>
 #include <string>
 
+#include "tests/win/editors/accessible_reading.h"
 #include "tests/win/editors/editor_fixture.h"
 #include "toolkit/buttons.h"
+#include "toolkit/com_ref.h"
 #include "toolkit/edits.h"
 #include "toolkit/label.h"
+#include "toolkit/text.h"
+#include "toolkit/win_control.h"
 
 namespace editors::test {
 namespace {
@@ -81,8 +86,48 @@ void CheckCaptions() {
   }
 }
 
+// What a screen reader hears for each field: the same English caption.
+void CheckFieldNames() {
+  const auto texts = KeyLines(FolderOf(ThisProgram()) + "Tarvex.loc");
+  tk::ComApartment apartment;
+  ASSERT_TRUE(apartment.Ready());
+  const struct {
+    int action;
+    const char* field;
+    const char* key;
+  } fields[] = {
+      {1, "LEdit1", "001*"}, {1, "ComboBox1", "002*"}, {1, "LEdit2", "003*"}, {1, "LEdit3", "004*"},
+      {1, "LEdit4", "005*"}, {1, "SpinEdit1", "006*"}, {1, "SpinEdit2", "007*"}, {1, "LEdit5", "008*"},
+      {1, "SpinEdit3", "009*"},
+      {2, "LEdit1", "001*"},
+      {3, "LEdit1", "001*"}, {3, "SpinEdit1", "009*"},
+      {4, "LEdit1", "001*"}, {4, "SpinEdit1", "006*"}, {4, "SpinEdit2", "007*"},
+      {5, "LEdit1", "001*"}, {5, "LEdit2", "004*"}, {5, "LEdit3", "005*"},
+      {6, "LEdit1", "001*"}, {6, "LEdit2", "003*"},
+      {7, "LEdit1", "001*"}, {7, "LEdit2", "008*"},
+      {8, "LEdit1", "001*"}, {8, "ComboBox1", "000*"},
+  };
+  for (int action = 1; action <= 8; ++action) {
+    Slots slots({"Rect1", nullptr, nullptr, nullptr, nullptr, nullptr, nullptr, nullptr, nullptr, nullptr});
+    EditRun run = RunEdit(action, slots, [&](tk::TForm& form) {
+      for (const auto& f : fields) {
+        if (f.action != action) continue;
+        SCOPED_TRACE(std::to_string(action) + " " + f.field + " " + f.key);
+        auto object = ClientObject(form.Get<tk::WinControl>(f.field).Handle());
+        ASSERT_TRUE(object);
+        EXPECT_EQ(NameOf(object.get()), tk::Widen(texts.at(f.key)));
+      }
+    });
+    EXPECT_TRUE(run.opened) << action;
+  }
+}
+
 TEST(EnglishCaptions, ComeFromTheShippedLocalisationFile) {
-  if (std::getenv(kChildVariable) != nullptr) return CheckCaptions();
+  if (std::getenv(kChildVariable) != nullptr) {
+    CheckCaptions();
+    CheckFieldNames();
+    return;
+  }
 
   // <root>\build\win\tests\ holds this program; the shipped file is in
   // <root>\plugin\loc\en\.
