@@ -58,6 +58,41 @@ function(tarvex_exports_file def out)
   set(${out} ${plain} PARENT_SCOPE)
 endfunction()
 
+# The step that writes generated/tarvex_version_info.h and version.txt
+# (cmake/version_info.cmake). The build number is the commit count, which
+# moves only with HEAD: the step runs when a commit, checkout or reset writes
+# HEAD's log, or the version or the script changes, so a build straight after
+# a build does nothing. Without such a log (no git, reference logging off) it
+# runs at every build; its files still change only with their text.
+function(tarvex_version_info_target generated)
+  set(script ${CMAKE_SOURCE_DIR}/cmake/version_info.cmake)
+  set(run ${CMAKE_COMMAND} -DROOT=${CMAKE_SOURCE_DIR} -DOUT=${generated} -P ${script})
+  set(outputs ${generated}/tarvex_version_info.h ${generated}/version.txt)
+  set(head_log "")
+  find_program(TARVEX_GIT git)
+  if(TARVEX_GIT)
+    execute_process(COMMAND ${TARVEX_GIT} -C ${CMAKE_SOURCE_DIR} rev-parse --absolute-git-dir
+      OUTPUT_VARIABLE git_dir OUTPUT_STRIP_TRAILING_WHITESPACE ERROR_QUIET RESULT_VARIABLE failed)
+    if(NOT failed AND EXISTS "${git_dir}/logs/HEAD")
+      set(head_log ${git_dir}/logs/HEAD)
+    endif()
+  endif()
+  if(NOT head_log)
+    add_custom_target(tarvex_version_info COMMAND ${run} BYPRODUCTS ${outputs} VERBATIM)
+    return()
+  endif()
+  # The stamp records the run; the files themselves keep their times when
+  # their text is unchanged, so nothing that includes them rebuilds.
+  set(stamp ${generated}/version_info.stamp)
+  add_custom_command(OUTPUT ${stamp}
+    BYPRODUCTS ${outputs}
+    COMMAND ${run}
+    COMMAND ${CMAKE_COMMAND} -E touch ${stamp}
+    DEPENDS ${CMAKE_SOURCE_DIR}/base/core/version.h ${script} ${head_log}
+    VERBATIM)
+  add_custom_target(tarvex_version_info DEPENDS ${stamp})
+endfunction()
+
 # A binary that ships (the plug-in) or stands beside it (the simulator): a
 # version resource with its file name and description, version numbers from
 # base/core/version.h and the commit count, and no link time stamp, so that
@@ -65,11 +100,7 @@ endfunction()
 function(tarvex_release_binary target file_name description)
   set(generated ${CMAKE_BINARY_DIR}/generated)
   if(NOT TARGET tarvex_version_info)
-    add_custom_target(tarvex_version_info
-      COMMAND ${CMAKE_COMMAND} -DROOT=${CMAKE_SOURCE_DIR} -DOUT=${generated}
-              -P ${CMAKE_SOURCE_DIR}/cmake/version_info.cmake
-      BYPRODUCTS ${generated}/tarvex_version_info.h ${generated}/version.txt
-      VERBATIM)
+    tarvex_version_info_target(${generated})
   endif()
   get_target_property(type ${target} TYPE)
   set(TARVEX_RC_TYPE VFT_APP)
