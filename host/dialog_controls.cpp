@@ -252,8 +252,8 @@ std::string Click(HWND form, const Component& component) {
 }
 
 std::string PressKey(const Component& field, bool shift) {
-  if (!field.window) return Quoted(field.name) + " is windowless; it takes no keys";
   if (std::string why = WhyNotUsable(field); !why.empty()) return why;
+  if (!field.window) return Quoted(field.name) + " is windowless; it takes no keys";
   SetFocus(field.window);
   if (shift) HoldShift(true);
   // Repeat count 1 and the scan code; the key-up also has its previous
