@@ -46,6 +46,7 @@ void AccessibleObject::Disconnect() {
   if (!source_) return;
   source_ = nullptr;
   standard_.Reset();
+  typeInfo_.Reset();
   // Stubs that other apartments hold go too; their proxies then answer
   // RPC_E_DISCONNECTED. This object stays alive meanwhile: its owner holds a
   // reference.
@@ -74,30 +75,54 @@ ULONG AccessibleObject::Release() {
   return left;
 }
 
+ITypeInfo* AccessibleObject::TypeInfo() {
+  if (!typeInfo_) {
+    // The platform's own description of IAccessible, carried by the oleacc
+    // module already loaded (never a file of that name found elsewhere);
+    // the standard object does not give it on every platform. Never
+    // registered: the plug-in writes nothing.
+    wchar_t path[MAX_PATH];
+    HMODULE oleacc = GetModuleHandleW(L"oleacc.dll");
+    const DWORD length = oleacc ? GetModuleFileNameW(oleacc, path, MAX_PATH) : 0;
+    ComRef<ITypeLib> library;
+    if (length > 0 && length < MAX_PATH && SUCCEEDED(LoadTypeLibEx(path, REGKIND_NONE, library.Put())))
+      library->GetTypeInfoOfGuid(kAccessibleId, typeInfo_.Put());
+  }
+  return typeInfo_.get();
+}
+
 HRESULT AccessibleObject::GetTypeInfoCount(UINT* count) {
   TK_CONNECTED_OR_FAIL();
-  return standard_->GetTypeInfoCount(count);
+  if (!count) return E_POINTER;
+  *count = TypeInfo() ? 1 : 0;
+  return S_OK;
 }
 
-HRESULT AccessibleObject::GetTypeInfo(UINT index, LCID lcid, ITypeInfo** info) {
+HRESULT AccessibleObject::GetTypeInfo(UINT index, LCID, ITypeInfo** info) {
   TK_CONNECTED_OR_FAIL();
-  return standard_->GetTypeInfo(index, lcid, info);
+  if (!info) return E_POINTER;
+  *info = nullptr;
+  if (index != 0) return DISP_E_BADINDEX;
+  if (!TypeInfo()) return E_NOTIMPL;
+  *info = TypeInfo();
+  (*info)->AddRef();
+  return S_OK;
 }
 
-HRESULT AccessibleObject::GetIDsOfNames(REFIID iid, LPOLESTR* names, UINT count, LCID lcid, DISPID* ids) {
+HRESULT AccessibleObject::GetIDsOfNames(REFIID iid, LPOLESTR* names, UINT count, LCID, DISPID* ids) {
   TK_CONNECTED_OR_FAIL();
-  return standard_->GetIDsOfNames(iid, names, count, lcid, ids);
+  if (iid != IID_NULL) return DISP_E_UNKNOWNINTERFACE;
+  if (!TypeInfo()) return E_NOTIMPL;
+  return DispGetIDsOfNames(TypeInfo(), names, count, ids);
 }
 
-HRESULT AccessibleObject::Invoke(DISPID id, REFIID iid, LCID lcid, WORD flags, DISPPARAMS* params,
+HRESULT AccessibleObject::Invoke(DISPID id, REFIID iid, LCID, WORD flags, DISPPARAMS* params,
                                  VARIANT* result, EXCEPINFO* exception, UINT* badArgument) {
   TK_CONNECTED_OR_FAIL();
   if (iid != IID_NULL) return DISP_E_UNKNOWNINTERFACE;
+  if (!TypeInfo()) return E_NOTIMPL;
   // Late-bound callers reach this object's answers, not the standard one's.
-  ComRef<ITypeInfo> info;
-  HRESULT hr = standard_->GetTypeInfo(0, lcid, info.Put());
-  if (FAILED(hr)) return hr;
-  return DispInvoke(static_cast<IAccessible*>(this), info.get(), id, flags, params, result, exception,
+  return DispInvoke(static_cast<IAccessible*>(this), TypeInfo(), id, flags, params, result, exception,
                     badArgument);
 }
 

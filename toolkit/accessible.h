@@ -52,7 +52,8 @@ class AccessibleObject final : public IAccessible, public IOleWindow {
   ULONG STDMETHODCALLTYPE AddRef() override;
   ULONG STDMETHODCALLTYPE Release() override;
 
-  // IDispatch: the standard object's type information, invoked on this one.
+  // IDispatch: the platform's type information of IAccessible, invoked on
+  // this object.
   HRESULT STDMETHODCALLTYPE GetTypeInfoCount(UINT* count) override;
   HRESULT STDMETHODCALLTYPE GetTypeInfo(UINT index, LCID lcid, ITypeInfo** info) override;
   HRESULT STDMETHODCALLTYPE GetIDsOfNames(REFIID iid, LPOLESTR* names, UINT count, LCID lcid,
@@ -91,11 +92,14 @@ class AccessibleObject final : public IAccessible, public IOleWindow {
  private:
   AccessibleObject(HWND hwnd, const AccessibleSource& source, ComRef<IAccessible> standard);
   ~AccessibleObject() = default;
+  // Loaded at the first late-bound call; null when the platform has none.
+  ITypeInfo* TypeInfo();
 
   std::atomic<ULONG> references_{1};
   HWND hwnd_;
   const AccessibleSource* source_;  // null once disconnected
   ComRef<IAccessible> standard_;
+  ComRef<ITypeInfo> typeInfo_;
 };
 
 // Held by the window's owner: makes the object at the first request,

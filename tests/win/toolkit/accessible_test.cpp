@@ -118,6 +118,31 @@ TEST_F(Accessible, OwnerAnswersReplaceTheStandardOnesForTheWindowItself) {
   EXPECT_EQ(window, probe.Handle());
 }
 
+// A late-bound client (a script) reaches the owner's answers too.
+TEST_F(Accessible, LateBoundCallsReachTheOwnersAnswers) {
+  ASSERT_TRUE(apartment.Ready());
+  Probe probe;
+  probe.value = L"42%";
+  auto object = FromWindow(probe.Handle());
+  ASSERT_TRUE(object);
+  UINT count = 0;
+  ASSERT_EQ(object->GetTypeInfoCount(&count), S_OK);
+  ASSERT_EQ(count, 1u);
+  LPOLESTR name = const_cast<LPOLESTR>(L"accValue");
+  DISPID id = 0;
+  ASSERT_EQ(object->GetIDsOfNames(IID_NULL, &name, 1, LOCALE_USER_DEFAULT, &id), S_OK);
+  EXPECT_EQ(id, DISPID_ACC_VALUE);
+  VARIANT self = Self(), result;
+  VariantInit(&result);
+  DISPPARAMS params{&self, nullptr, 1, 0};
+  ASSERT_EQ(object->Invoke(DISPID_ACC_VALUE, IID_NULL, LOCALE_USER_DEFAULT, DISPATCH_PROPERTYGET, &params,
+                           &result, nullptr, nullptr),
+            S_OK);
+  ASSERT_EQ(result.vt, VT_BSTR);
+  EXPECT_EQ(std::wstring(result.bstrVal, SysStringLen(result.bstrVal)), L"42%");
+  VariantClear(&result);
+}
+
 TEST_F(Accessible, OtherObjectsOfTheWindowAreLeftToTheSystem) {
   ASSERT_TRUE(apartment.Ready());
   Probe probe;
