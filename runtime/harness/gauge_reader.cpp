@@ -2,25 +2,16 @@
 
 #include <psapi.h>
 
+#include "tests/support/accessible_client.h"
+
 namespace harness {
 
 namespace {
 
-VARIANT Self() {
-  VARIANT v;
-  VariantInit(&v);
-  v.vt = VT_I4;
-  v.lVal = CHILDID_SELF;
-  return v;
-}
+using tarvex::test::SelfChild;
 
-bool TextIs(IAccessible* object, HRESULT (STDMETHODCALLTYPE IAccessible::*get)(VARIANT, BSTR*),
-            const std::wstring& expected) {
-  BSTR text = nullptr;
-  if (FAILED((object->*get)(Self(), &text))) return false;
-  bool same = text && std::wstring(text, SysStringLen(text)) == expected;
-  SysFreeString(text);
-  return same;
+bool TextIs(IAccessible* object, tarvex::test::TextProperty property, const std::wstring& expected) {
+  return tarvex::test::ReadText(object, property) == expected;
 }
 
 long valueEvents = 0;
@@ -86,9 +77,9 @@ bool GaugeReader::Reads(const std::wstring& name, const std::wstring& value) con
   VariantInit(&role);
   VariantInit(&state);
   long x, y, width, height;
-  return SUCCEEDED(object_->get_accRole(Self(), &role)) && role.vt == VT_I4 &&
-         role.lVal == ROLE_SYSTEM_PROGRESSBAR && SUCCEEDED(object_->get_accState(Self(), &state)) &&
-         SUCCEEDED(object_->accLocation(&x, &y, &width, &height, Self())) &&
+  return SUCCEEDED(object_->get_accRole(SelfChild(), &role)) && role.vt == VT_I4 &&
+         role.lVal == ROLE_SYSTEM_PROGRESSBAR && SUCCEEDED(object_->get_accState(SelfChild(), &state)) &&
+         SUCCEEDED(object_->accLocation(&x, &y, &width, &height, SelfChild())) &&
          TextIs(object_.get(), &IAccessible::get_accName, name) &&
          TextIs(object_.get(), &IAccessible::get_accValue, value);
 }
@@ -98,8 +89,8 @@ bool GaugeReader::Disconnected() const {
   BSTR text = nullptr;
   VARIANT role;
   VariantInit(&role);
-  return object_->get_accValue(Self(), &text) == CO_E_OBJNOTCONNECTED &&
-         object_->get_accRole(Self(), &role) == CO_E_OBJNOTCONNECTED;
+  return object_->get_accValue(SelfChild(), &text) == CO_E_OBJNOTCONNECTED &&
+         object_->get_accRole(SelfChild(), &role) == CO_E_OBJNOTCONNECTED;
 }
 
 ValueEventListener::ValueEventListener()

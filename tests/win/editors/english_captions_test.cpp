@@ -14,7 +14,7 @@
 #include <sstream>
 #include <string>
 
-#include "tests/win/editors/accessible_reading.h"
+#include "tests/support/accessible_client.h"
 #include "tests/win/editors/editor_fixture.h"
 #include "toolkit/buttons.h"
 #include "toolkit/com_ref.h"
@@ -25,6 +25,10 @@
 
 namespace editors::test {
 namespace {
+
+using tarvex::test::ClientObjectOf;
+using tarvex::test::NameOf;
+using tarvex::test::RoleOf;
 
 constexpr char kChildVariable[] = "TARVEX_EDITORS_LOC_CHILD";
 
@@ -113,7 +117,7 @@ void CheckFieldNames() {
       for (const auto& f : fields) {
         if (f.action != action) continue;
         SCOPED_TRACE(std::to_string(action) + " " + f.field + " " + f.key);
-        auto object = ClientObject(form.Get<tk::WinControl>(f.field).Handle());
+        auto object = ClientObjectOf(form.Get<tk::WinControl>(f.field).Handle());
         ASSERT_TRUE(object);
         EXPECT_EQ(NameOf(object.get()), tk::Widen(texts.at(f.key)));
       }

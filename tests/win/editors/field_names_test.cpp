@@ -9,7 +9,7 @@
 #include <vector>
 
 #include "editors/core/editor_texts.h"
-#include "tests/win/editors/accessible_reading.h"
+#include "tests/support/accessible_client.h"
 #include "tests/win/editors/editor_fixture.h"
 #include "toolkit/com_ref.h"
 #include "toolkit/text.h"
@@ -17,6 +17,10 @@
 
 namespace editors::test {
 namespace {
+
+using tarvex::test::ClientObjectOf;
+using tarvex::test::NameOf;
+using tarvex::test::RoleOf;
 
 struct FieldName {
   int action;
@@ -68,7 +72,7 @@ TEST_F(FieldNames, EveryFieldIsNamedByTheCaptionOfItsGroup) {
       for (const FieldName& f : kFields) {
         if (f.action != action) continue;
         SCOPED_TRACE(std::to_string(action) + " " + f.field);
-        auto object = ClientObject(form.Get<tk::WinControl>(f.field).Handle());
+        auto object = ClientObjectOf(form.Get<tk::WinControl>(f.field).Handle());
         ASSERT_TRUE(object);
         EXPECT_EQ(NameOf(object.get()), tk::Widen(f.caption.builtIn, tk::kCyrillicCodePage));
         if (f.role != 0) {
@@ -91,7 +95,7 @@ TEST_F(FieldNames, ObjectsKeptPastTheDialogAreDisconnected) {
     Slots slots({"Rect1", nullptr, nullptr, nullptr, nullptr, nullptr, nullptr, nullptr, nullptr, nullptr});
     RunEdit(action, slots, [&](tk::TForm& form) {
       for (const char* field : {"LEdit1", "LEdit2", "LEdit3"}) {
-        kept.push_back(ClientObject(form.Get<tk::WinControl>(field).Handle()));
+        kept.push_back(ClientObjectOf(form.Get<tk::WinControl>(field).Handle()));
         ASSERT_TRUE(kept.back());
         EXPECT_NE(NameOf(kept.back().get()).rfind(L"<", 0), 0u);
       }

@@ -9,6 +9,7 @@
 #include <vector>
 
 #include "runtime/GaugeList.h"
+#include "tests/support/accessible_client.h"
 #include "tests/support/win_events.h"
 #include "tests/win/runtime/host_fixture.h"
 #include "toolkit/com_ref.h"
@@ -27,43 +28,18 @@ Params Create(const std::string& name, std::initializer_list<std::pair<int, std:
   return p;
 }
 
-VARIANT Self() {
-  VARIANT v;
-  VariantInit(&v);
-  v.vt = VT_I4;
-  v.lVal = CHILDID_SELF;
-  return v;
-}
+using tarvex::test::SelfChild;
 
 // A client's view of one gauge's accessible object.
 struct Reader {
   tk::ComRef<IAccessible> object;
 
-  explicit Reader(HWND window) {
-    AccessibleObjectFromWindow(window, OBJID_CLIENT, __uuidof(IAccessible), object.PutVoid());
-  }
-  std::wstring Text(HRESULT (STDMETHODCALLTYPE IAccessible::*get)(VARIANT, BSTR*)) const {
-    BSTR text = nullptr;
-    if (FAILED((object.get()->*get)(Self(), &text)) || !text) return L"<none>";
-    std::wstring out(text, SysStringLen(text));
-    SysFreeString(text);
-    return out;
-  }
-  std::wstring Value() const { return Text(&IAccessible::get_accValue); }
-  std::wstring Name() const { return Text(&IAccessible::get_accName); }
-  long Number(HRESULT (STDMETHODCALLTYPE IAccessible::*get)(VARIANT, VARIANT*)) const {
-    VARIANT v;
-    VariantInit(&v);
-    if (FAILED((object.get()->*get)(Self(), &v)) || v.vt != VT_I4) return -1;
-    return v.lVal;
-  }
-  long Role() const { return Number(&IAccessible::get_accRole); }
-  bool Invisible() const { return Number(&IAccessible::get_accState) & STATE_SYSTEM_INVISIBLE; }
-  RECT Location() const {
-    long x = 0, y = 0, w = 0, h = 0;
-    if (FAILED(object->accLocation(&x, &y, &w, &h, Self()))) return RECT{};
-    return RECT{x, y, x + w, y + h};
-  }
+  explicit Reader(HWND window) : object(tarvex::test::ClientObjectOf(window)) {}
+  std::wstring Value() const { return tarvex::test::ValueOf(object.get()); }
+  std::wstring Name() const { return tarvex::test::NameOf(object.get()); }
+  long Role() const { return tarvex::test::RoleOf(object.get()); }
+  bool Invisible() const { return tarvex::test::StateOf(object.get()) & STATE_SYSTEM_INVISIBLE; }
+  RECT Location() const { return tarvex::test::LocationOf(object.get()); }
 };
 
 class GaugeAccessibility : public HostFixture {
@@ -232,11 +208,11 @@ TEST_F(GaugeAccessibility, AnObjectKeptPastTheGaugeAnswersAnError) {
     VariantInit(&v);
     long n = 0;
     IDispatch* parent = nullptr;
-    EXPECT_EQ(reader.object->get_accValue(Self(), &text), CO_E_OBJNOTCONNECTED);
-    EXPECT_EQ(reader.object->get_accName(Self(), &text), CO_E_OBJNOTCONNECTED);
-    EXPECT_EQ(reader.object->get_accRole(Self(), &v), CO_E_OBJNOTCONNECTED);
-    EXPECT_EQ(reader.object->get_accState(Self(), &v), CO_E_OBJNOTCONNECTED);
-    EXPECT_EQ(reader.object->accLocation(&n, &n, &n, &n, Self()), CO_E_OBJNOTCONNECTED);
+    EXPECT_EQ(reader.object->get_accValue(SelfChild(), &text), CO_E_OBJNOTCONNECTED);
+    EXPECT_EQ(reader.object->get_accName(SelfChild(), &text), CO_E_OBJNOTCONNECTED);
+    EXPECT_EQ(reader.object->get_accRole(SelfChild(), &v), CO_E_OBJNOTCONNECTED);
+    EXPECT_EQ(reader.object->get_accState(SelfChild(), &v), CO_E_OBJNOTCONNECTED);
+    EXPECT_EQ(reader.object->accLocation(&n, &n, &n, &n, SelfChild()), CO_E_OBJNOTCONNECTED);
     EXPECT_EQ(reader.object->get_accParent(&parent), CO_E_OBJNOTCONNECTED);
   }
 }

@@ -9,13 +9,12 @@
 #include <functional>
 #include <string>
 
+#include "tests/support/accessible_client.h"
 #include "tests/support/win_events.h"
 #include "toolkit/accessible.h"
 #include "toolkit/window.h"
 
 namespace {
-
-const IID& kAccessibleId = __uuidof(IAccessible);
 
 // A window whose owner answers what the test sets.
 class Probe : public tk::Window, public tk::AccessibleSource {
@@ -43,33 +42,16 @@ class Probe : public tk::Window, public tk::AccessibleSource {
   }
 };
 
-VARIANT Self() {
-  VARIANT v;
-  VariantInit(&v);
-  v.vt = VT_I4;
-  v.lVal = CHILDID_SELF;
-  return v;
+using tarvex::test::SelfChild;
+
+tk::ComRef<IAccessible> FromWindow(HWND hwnd) { return tarvex::test::ClientObjectOf(hwnd); }
+
+std::wstring Text(tarvex::test::TextProperty property, IAccessible* object) {
+  return tarvex::test::ReadText(object, property);
 }
 
-tk::ComRef<IAccessible> FromWindow(HWND hwnd) {
-  tk::ComRef<IAccessible> object;
-  if (FAILED(AccessibleObjectFromWindow(hwnd, OBJID_CLIENT, kAccessibleId, object.PutVoid()))) return {};
-  return object;
-}
-
-std::wstring Text(HRESULT (STDMETHODCALLTYPE IAccessible::*get)(VARIANT, BSTR*), IAccessible* object) {
-  BSTR text = nullptr;
-  if (FAILED((object->*get)(Self(), &text)) || !text) return L"<none>";
-  std::wstring out(text, SysStringLen(text));
-  SysFreeString(text);
-  return out;
-}
-
-long Number(HRESULT (STDMETHODCALLTYPE IAccessible::*get)(VARIANT, VARIANT*), IAccessible* object) {
-  VARIANT v;
-  VariantInit(&v);
-  if (FAILED((object->*get)(Self(), &v)) || v.vt != VT_I4) return -1;
-  return v.lVal;
+long Number(tarvex::test::NumberProperty property, IAccessible* object) {
+  return tarvex::test::ReadNumber(object, property);
 }
 
 class Accessible : public testing::Test {
@@ -85,7 +67,7 @@ TEST_F(Accessible, OwnerAnswersReplaceTheStandardOnesForTheWindowItself) {
   // Nothing overridden: the standard client object's answers.
   EXPECT_EQ(Number(&IAccessible::get_accRole, plain.get()), ROLE_SYSTEM_CLIENT);
   long x = 0, y = 0, w = 0, h = 0;
-  ASSERT_EQ(plain->accLocation(&x, &y, &w, &h, Self()), S_OK);
+  ASSERT_EQ(plain->accLocation(&x, &y, &w, &h, SelfChild()), S_OK);
   EXPECT_EQ(w, 120);
   EXPECT_EQ(h, 60);
 
@@ -102,7 +84,7 @@ TEST_F(Accessible, OwnerAnswersReplaceTheStandardOnesForTheWindowItself) {
   EXPECT_TRUE(Number(&IAccessible::get_accState, object.get()) & STATE_SYSTEM_READONLY);
   // The window is hidden: the standard state says so and stays.
   EXPECT_TRUE(Number(&IAccessible::get_accState, object.get()) & STATE_SYSTEM_INVISIBLE);
-  ASSERT_EQ(object->accLocation(&x, &y, &w, &h, Self()), S_OK);
+  ASSERT_EQ(object->accLocation(&x, &y, &w, &h, SelfChild()), S_OK);
   EXPECT_EQ(x, 5);
   EXPECT_EQ(y, 6);
   EXPECT_EQ(w, 20);
@@ -132,7 +114,7 @@ TEST_F(Accessible, LateBoundCallsReachTheOwnersAnswers) {
   DISPID id = 0;
   ASSERT_EQ(object->GetIDsOfNames(IID_NULL, &name, 1, LOCALE_USER_DEFAULT, &id), S_OK);
   EXPECT_EQ(id, DISPID_ACC_VALUE);
-  VARIANT self = Self(), result;
+  VARIANT self = SelfChild(), result;
   VariantInit(&result);
   DISPPARAMS params{&self, nullptr, 1, 0};
   ASSERT_EQ(object->Invoke(DISPID_ACC_VALUE, IID_NULL, LOCALE_USER_DEFAULT, DISPATCH_PROPERTYGET, &params,
@@ -161,7 +143,7 @@ TEST_F(Accessible, AKeptObjectAnswersAnErrorOnceDisconnected) {
     ASSERT_TRUE(kept);
     EXPECT_EQ(Text(&IAccessible::get_accName, kept.get()), L"gone soon");
   }  // the owner disconnects, then the window goes
-  const VARIANT self = Self();
+  const VARIANT self = SelfChild();
   BSTR text = nullptr;
   VARIANT v;
   VariantInit(&v);
