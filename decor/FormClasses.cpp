@@ -30,7 +30,7 @@ tk::ComponentClass LinkLabelClass() {
 // of them are in.
 class StoredGradient : public TGradient {
  public:
-  StoredGradient() { BeginLoading(); }
+  StoredGradient() : TGradient(StartLoading{}) {}
 };
 
 // A setter of a base class's property, for the class that the loader makes.

@@ -7,10 +7,15 @@
 
 namespace decor {
 
-TGradient::TGradient(tk::Container* parent) : tk::Control(parent) {
+TGradient::TGradient(tk::Container* parent) : TGradient(StartLoading{}, parent) {
+  loading_ = false;
+  RebuildPattern();  // a new control already holds its gsRadialC pattern
+}
+
+TGradient::TGradient(StartLoading, tk::Container* parent) : tk::Control(parent) {
   SetOpaque(true);
   SetBounds(Left(), Top(), 100, 100);
-  RebuildPattern();  // a new control already holds its gsRadialC pattern
+  loading_ = true;
 }
 
 TGradient::~TGradient() = default;

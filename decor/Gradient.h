@@ -90,6 +90,13 @@ class TGradient : public tk::Control {
   void MouseLeave() override;
   void SettingsChanged() override;
 
+ protected:
+  // A control made from a stored description starts loading: its first
+  // pattern is rendered once its stored values are in (Loaded), not the
+  // default one first.
+  struct StartLoading {};
+  explicit TGradient(StartLoading, tk::Container* parent = nullptr);
+
  private:
   void RenderPattern();
   void StretchPattern(HDC dc, const ShapeTarget& target) const;

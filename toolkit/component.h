@@ -111,21 +111,29 @@ class ComponentOf : public Component {
 
 struct ComponentClass {
   std::string name;
-  std::function<std::unique_ptr<Component>(const ParentSite&)> create;
+  // Makes the component of a stored object on the site; its properties are
+  // applied afterwards, one by one.
+  std::function<std::unique_ptr<Component>(const ParentSite&, const form::ObjectNode&)> create;
 };
 
-// Windowless classes: constructed, then put on the site's surface.
-// Windowed classes: constructed with the site (they create their window).
+// For a windowed class whose window depends on a stored property that cannot
+// change once the window exists: makes the object from the stored object.
 template <typename T>
-ComponentClass MakeComponentClass(std::string name, PropertyTable<T> properties) {
+using MakeFromStored = std::function<std::unique_ptr<T>(const ParentSite&, const form::ObjectNode&)>;
+
+// Windowless classes: constructed, then put on the site's surface.
+// Windowed classes: constructed with the site (they create their window), or
+// by make when given.
+template <typename T>
+ComponentClass MakeComponentClass(std::string name, PropertyTable<T> properties, MakeFromStored<T> make = {}) {
   auto table = std::make_shared<const PropertyTable<T>>(std::move(properties));
-  return ComponentClass{std::move(name), [table](const ParentSite& site) {
+  return ComponentClass{std::move(name), [table, make](const ParentSite& site, const form::ObjectNode& node) {
                           std::unique_ptr<T> object;
                           if constexpr (std::is_base_of_v<Control, T>) {
                             object = std::make_unique<T>();
                             object->SetParent(&site.container);
                           } else {
-                            object = std::make_unique<T>(site);
+                            object = make ? make(site, node) : std::make_unique<T>(site);
                           }
                           return std::unique_ptr<Component>(
                               std::make_unique<ComponentOf<T>>(std::move(object), table));

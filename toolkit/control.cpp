@@ -97,6 +97,7 @@ void Control::Repaint() {
   if (!visible_ || !parent_ || !parent_->HandleAllocated()) return;
   if (!opaque_) {
     // What lies beneath shows through: let the parent compose the area.
+    if (!SurfaceShown()) return;
     RECT r = BoundsRect();
     InvalidateRect(parent_->Handle(), &r, FALSE);
     UpdateWindow(parent_->Handle());
@@ -110,8 +111,15 @@ void Control::Repaint() {
   Paint(dc.get());
 }
 
+// A window that is not on the screen is painted whole when it is shown:
+// invalidating parts of it before then only costs (a form being built from
+// its description sets every control's bounds, colour and font).
+bool Control::SurfaceShown() const {
+  return parent_ && parent_->HandleAllocated() && IsWindowVisible(parent_->Handle());
+}
+
 void Control::Invalidate() {
-  if (!parent_ || !parent_->HandleAllocated()) return;
+  if (!SurfaceShown()) return;
   RECT r = BoundsRect();
   InvalidateRect(parent_->Handle(), &r, FALSE);
 }

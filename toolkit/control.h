@@ -89,6 +89,8 @@ class Control {
 
  protected:
   void SetOpaque(bool value) { opaque_ = value; }
+  // The parent's window exists and is on the screen (with all its parents).
+  bool SurfaceShown() const;
   virtual void Resized() {}
   // After Visible changed.
   virtual void VisibleChanged() {}

@@ -67,8 +67,7 @@ void TEdit::UpdateFrame() {
   LONG_PTR ex = GetWindowLongPtrW(Handle(), GWL_EXSTYLE);
   ex = border_ ? (ex | WS_EX_CLIENTEDGE) : (ex & ~static_cast<LONG_PTR>(WS_EX_CLIENTEDGE));
   SetWindowLongPtrW(Handle(), GWL_EXSTYLE, ex);
-  SetWindowPos(Handle(), nullptr, 0, 0, 0, 0,
-               SWP_NOMOVE | SWP_NOSIZE | SWP_NOZORDER | SWP_NOACTIVATE | SWP_FRAMECHANGED);
+  FrameChanged();
 }
 
 LRESULT CALLBACK TEdit::FrameProc(HWND hwnd, UINT message, WPARAM wParam, LPARAM lParam, UINT_PTR,

@@ -184,11 +184,14 @@ void TForm::CreateComponents(const form::ObjectNode& node, Container& parent,
   for (const form::ObjectNode& child : node.children) {
     const ComponentClass* cls = classes.Find(child.className);
     if (!cls) throw DescriptionError(child.line, "unknown class " + child.className);
-    std::unique_ptr<Component> component = cls->create(ParentSite{*this, parent});
+    std::unique_ptr<Component> component = cls->create(ParentSite{*this, parent}, child);
     component->SetName(child.name);
+    WinControl* windowed = component->AsWinControl();
+    if (windowed) windowed->BeginStoredProperties();
     for (const Property& p : child.properties)
       if (!component->SetProperty(p, context))
         throw DescriptionError(p.line, child.className + " has no property " + p.name);
+    if (windowed) windowed->EndStoredProperties();
     Component* raw = component.get();
     components_.push_back(std::move(component));
     byName_[child.name] = raw;
@@ -219,8 +222,10 @@ void TForm::ArrangeTabOrder() {
     }
   }
   for (auto& [parent, list] : siblings) {
-    std::stable_sort(list.begin(), list.end(),
-                     [](const Entry& a, const Entry& b) { return a.key < b.key; });
+    const auto byKey = [](const Entry& a, const Entry& b) { return a.key < b.key; };
+    // Windows made one after the other already stand in creation order.
+    if (std::is_sorted(list.begin(), list.end(), byKey)) continue;
+    std::stable_sort(list.begin(), list.end(), byKey);
     HWND after = HWND_TOP;
     for (const Entry& e : list) {
       SetWindowPos(e.control->Handle(), after, 0, 0, 0, 0, SWP_NOMOVE | SWP_NOSIZE | SWP_NOACTIVATE);

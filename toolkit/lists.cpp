@@ -8,8 +8,10 @@
 
 namespace tk {
 
-TComboBox::TComboBox(const ParentSite& site) {
-  CreateNative(site, L"COMBOBOX", CBS_DROPDOWN | CBS_AUTOHSCROLL | WS_VSCROLL | WS_TABSTOP);
+TComboBox::TComboBox(const ParentSite& site, ComboStyle style) : style_(style) {
+  CreateNative(site, L"COMBOBOX",
+               (style == ComboStyle::csDropDownList ? CBS_DROPDOWNLIST : CBS_DROPDOWN) | CBS_AUTOHSCROLL |
+                   WS_VSCROLL | WS_TABSTOP);
   SetBounds(0, 0, 145, 21);
 }
 

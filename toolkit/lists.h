@@ -14,7 +14,7 @@ enum class ComboStyle { csDropDown, csDropDownList };
 
 class TComboBox : public WinControl {
  public:
-  explicit TComboBox(const ParentSite& site);
+  explicit TComboBox(const ParentSite& site, ComboStyle style = ComboStyle::csDropDown);
   void SetStyle(ComboStyle style);
   void SetItemHeight(int height);
   void SetDropDownCount(int count);

@@ -46,6 +46,19 @@ HCURSOR CursorFromValue(const Value& v) {
   throw DescriptionError(v.line, "unknown cursor " + id);
 }
 
+const std::vector<std::pair<std::string, ComboStyle>> kComboStyles = {
+    {"csDropDown", ComboStyle::csDropDown}, {"csDropDownList", ComboStyle::csDropDownList}};
+
+// A combo box's kind is fixed when its window is made: the window is made
+// with the stored Style (an unknown one is reported when Style is applied).
+std::unique_ptr<TComboBox> MakeComboBox(const ParentSite& site, const form::ObjectNode& node) {
+  ComboStyle style = ComboStyle::csDropDown;
+  if (const form::Property* stored = node.Find("Style"); stored && stored->value.kind == Value::Kind::Identifier)
+    for (const auto& [name, value] : kComboStyles)
+      if (name == stored->value.AsIdentifier()) style = value;
+  return std::make_unique<TComboBox>(site, style);
+}
+
 const std::vector<std::pair<std::string, PanelBevel>> kBevels = {
     {"bvNone", PanelBevel::bvNone}, {"bvLowered", PanelBevel::bvLowered},
     {"bvRaised", PanelBevel::bvRaised}};
@@ -133,7 +146,7 @@ void AddStandardClasses(ClassRegistry& registry) {
     edit["EditLabel." + key] = [key](TLabeledEdit& o, const Value& v, LoadContext& c) {
       if (!SetCommonProperty(o.EditLabel(), form::Property{key, v, v.line}, c))
         throw DescriptionError(v.line, "a label has no property " + key);
-      o.EditLabel().AdjustSize();
+      // Measured once, when the edit is loaded.
       o.PlaceLabel();
     };
   }
@@ -151,15 +164,15 @@ void AddStandardClasses(ClassRegistry& registry) {
   registry.Add(MakeComponentClass<TComboBox>(
       "TComboBox",
       {
-          {"Style", EnumSetter(&TComboBox::SetStyle, {{"csDropDown", ComboStyle::csDropDown},
-                                                      {"csDropDownList", ComboStyle::csDropDownList}})},
+          {"Style", EnumSetter(&TComboBox::SetStyle, kComboStyles)},
           {"ItemHeight", IntSetter(&TComboBox::SetItemHeight)},
           {"DropDownCount", IntSetter(&TComboBox::SetDropDownCount)},
           {"Items", [](TComboBox& o, const Value& v, LoadContext&) { o.SetItems(v.AsList()); }},
           {"ItemIndex", IntSetter(&TComboBox::SetItemIndex)},
           {"OnSelect", EventSetter(&TComboBox::OnSelect)},
           {"OnChange", EventSetter(&TComboBox::OnChange)},
-      }));
+      },
+      &MakeComboBox));
 
   registry.Add(MakeComponentClass<TTrackBar>(
       "TTrackBar",

@@ -26,8 +26,7 @@ void TTrackBar::SetOrientation(TrackBarOrientation orientation) {
   s &= ~static_cast<LONG_PTR>(TBS_VERT | TBS_HORZ);
   s |= orientation == TrackBarOrientation::trVertical ? TBS_VERT : TBS_HORZ;
   SetWindowLongPtrW(Handle(), GWL_STYLE, s);
-  SetWindowPos(Handle(), nullptr, 0, 0, 0, 0,
-               SWP_NOMOVE | SWP_NOSIZE | SWP_NOZORDER | SWP_NOACTIVATE | SWP_FRAMECHANGED);
+  FrameChanged();
   InvalidateRect(Handle(), nullptr, TRUE);
 }
 
@@ -55,8 +54,7 @@ TTrackBar::~TTrackBar() { RemoveWindowSubclass(Handle(), &TTrackBar::BorderProc,
 void TTrackBar::SetBorderWidth(int width) {
   border_ = std::max(0, width);
   // The border is the window's non-client frame: recompute and repaint it.
-  SetWindowPos(Handle(), nullptr, 0, 0, 0, 0,
-               SWP_NOMOVE | SWP_NOSIZE | SWP_NOZORDER | SWP_NOACTIVATE | SWP_FRAMECHANGED);
+  FrameChanged();
 }
 
 void TTrackBar::PaintBorder(HDC dc) {

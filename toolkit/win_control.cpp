@@ -1,5 +1,7 @@
 #include "toolkit/win_control.h"
 
+#include <utility>
+
 #include "toolkit/container.h"
 #include "toolkit/font_handle.h"
 #include "toolkit/form.h"
@@ -28,8 +30,15 @@ void WinControl::Attach(const ParentSite& site, HWND hwnd) {
   SetPropW(hwnd_, kObjectProperty, this);
   font_ = site.container.Font();
   color_ = site.container.Color();
-  fontHandle_ = CreateFontHandle(font_);
+  fontHandle_ = FontTable::Shared().Get(font_);
   SendMessageW(hwnd_, WM_SETFONT, reinterpret_cast<WPARAM>(fontHandle_.get()), FALSE);
+}
+
+void WinControl::EndStoredProperties() {
+  storing_ = false;
+  if (std::exchange(framePending_, false)) FrameChanged();
+  if (std::exchange(fontPending_, false)) ApplyFont();
+  if (std::exchange(boundsPending_, false)) ApplyBounds();
 }
 
 void WinControl::CreateNative(const ParentSite& site, const wchar_t* windowClass, DWORD style,
@@ -62,11 +71,24 @@ void WinControl::ReplaceWindow(HWND fresh) {
   EnableWindow(hwnd_, enabled_);
 }
 
+void WinControl::FrameChanged() {
+  if (storing_) {
+    framePending_ = true;
+    return;
+  }
+  SetWindowPos(hwnd_, nullptr, 0, 0, 0, 0,
+               SWP_NOMOVE | SWP_NOSIZE | SWP_NOZORDER | SWP_NOACTIVATE | SWP_FRAMECHANGED);
+}
+
 void WinControl::SetBounds(int left, int top, int width, int height) {
   left_ = left;
   top_ = top;
   width_ = width;
   height_ = height;
+  if (storing_) {
+    boundsPending_ = true;
+    return;
+  }
   ApplyBounds();
 }
 
@@ -87,7 +109,15 @@ void WinControl::SetEnabled(bool enabled) {
 void WinControl::SetFont(const FontRecord& font) {
   if (font == font_ && fontHandle_) return;
   font_ = font;
-  fontHandle_ = CreateFontHandle(font_);
+  if (storing_) {
+    fontPending_ = true;
+    return;
+  }
+  ApplyFont();
+}
+
+void WinControl::ApplyFont() {
+  fontHandle_ = FontTable::Shared().Get(font_);
   if (hwnd_) SendMessageW(hwnd_, WM_SETFONT, reinterpret_cast<WPARAM>(fontHandle_.get()), TRUE);
 }
 

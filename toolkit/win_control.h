@@ -12,6 +12,7 @@
 
 #include "toolkit/core/color.h"
 #include "toolkit/core/font.h"
+#include "toolkit/font_handle.h"
 #include "toolkit/gdi.h"
 
 namespace tk {
@@ -71,6 +72,12 @@ class WinControl {
   // After every stored property has been applied.
   virtual void Loaded() {}
 
+  // Around the stored properties of one control: the bounds and the font
+  // they set reach the window once, at the end, rather than once per
+  // property (Left, Top, Width, Height; Font.Name, Font.Height, ...).
+  void BeginStoredProperties() { storing_ = true; }
+  void EndStoredProperties();
+
   static WinControl* FromHandle(HWND hwnd);
 
  protected:
@@ -83,11 +90,15 @@ class WinControl {
   // Puts a new native window in place of the current one (a style that
   // cannot change after creation); the old one is destroyed.
   void ReplaceWindow(HWND fresh);
+  // The window's styles or the size of its frame changed: the frame is
+  // computed and drawn again now, or once after the stored properties.
+  void FrameChanged();
 
   HBRUSH BackgroundBrush();
 
  private:
   void Attach(const ParentSite& site, HWND hwnd);
+  void ApplyFont();
 
   HWND hwnd_ = nullptr;
   bool ownsWindow_ = false;
@@ -97,8 +108,12 @@ class WinControl {
   bool visible_ = true;
   bool enabled_ = true;
   int tabOrder_ = -1;
+  bool storing_ = false;
+  bool boundsPending_ = false;
+  bool fontPending_ = false;
+  bool framePending_ = false;
   FontRecord font_;
-  GdiObject<HFONT> fontHandle_;
+  SharedFont fontHandle_;  // shared with every control of the same font
   TColor color_ = clBtnFace;
   TColor brushColor_ = clNone;
   Brush brush_;
