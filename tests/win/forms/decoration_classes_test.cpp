@@ -70,6 +70,7 @@ TEST(DecorationClasses, GradientAndGaugeTakeTheirStoredProperties) {
   EXPECT_TRUE(gradient.Reverse());
   EXPECT_EQ(gradient.Width(), 200);
   EXPECT_EQ(gradient.Height(), 20);
+  EXPECT_EQ(gradient.RebuildCount(), 1u) << "one pattern, of the stored values, not the default's first";
 
   auto& gauge = form.Get<gauges::TGauge>("Gauge1");
   EXPECT_EQ(gauge.Kind(), gauges::gkVerticalBar);

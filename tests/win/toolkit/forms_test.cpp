@@ -3,6 +3,7 @@
 
 #include <gtest/gtest.h>
 
+#include <map>
 #include <string>
 
 #include "tests/win/toolkit/test_form.h"
@@ -74,6 +75,38 @@ TEST(Forms, ComponentsComeFromTheDescription) {
 
   EXPECT_THROW(form.Get<tk::TButton>("LEdit1"), tk::form::DescriptionError) << "wrong class";
   EXPECT_THROW(form.Get<tk::TButton>("NoSuch"), tk::form::DescriptionError);
+}
+
+// Windows made and destroyed while a form loads, by class.
+struct WindowCounts {
+  std::map<std::string, int> made, destroyed;
+};
+WindowCounts* counting = nullptr;
+
+LRESULT CALLBACK CountWindows(int code, WPARAM wParam, LPARAM lParam) {
+  if (counting && (code == HCBT_CREATEWND || code == HCBT_DESTROYWND)) {
+    char name[64] = {};
+    GetClassNameA(reinterpret_cast<HWND>(wParam), name, sizeof name);
+    ++(code == HCBT_CREATEWND ? counting->made : counting->destroyed)[name];
+  }
+  return CallNextHookEx(nullptr, code, wParam, lParam);
+}
+
+// Every window is made once, already of its stored kind (a combo box's
+// Style cannot change after it is made): loading destroys none.
+TEST(Forms, LoadingMakesEachWindowOnce) {
+  WindowCounts counts;
+  counting = &counts;
+  HHOOK hook = SetWindowsHookExW(WH_CBT, &CountWindows, nullptr, GetCurrentThreadId());
+  {
+    TTestForm form;
+    UnhookWindowsHookEx(hook);
+    counting = nullptr;
+    EXPECT_TRUE(counts.destroyed.empty()) << counts.destroyed.begin()->first;
+    EXPECT_EQ(counts.made["ComboBox"], 1);
+    auto& combo = form.Get<tk::TComboBox>("ComboBox1");
+    EXPECT_EQ(GetWindowLongPtrW(combo.Handle(), GWL_STYLE) & 3, CBS_DROPDOWNLIST);
+  }
 }
 
 TEST(Forms, TabOrderFollowsTabOrderPerParent) {
