@@ -21,13 +21,6 @@ using runtime::FindGauge;
 using runtime::GaugeAt;
 using Params = std::vector<std::string>;
 
-Params Create(const std::string& name, std::initializer_list<std::pair<int, std::string>> slots = {}) {
-  Params p(10);
-  p[0] = name;
-  for (const auto& [index, text] : slots) p[static_cast<std::size_t>(index)] = text;
-  return p;
-}
-
 using tarvex::test::SelfChild;
 
 // A client's view of one gauge's accessible object.

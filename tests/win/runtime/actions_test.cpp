@@ -20,14 +20,6 @@ using runtime::GaugeAt;
 using runtime::GaugeCount;
 using Params = std::vector<std::string>;
 
-// A create action's ten slots: the name and the given slots, the rest empty.
-Params Create(const std::string& name, std::initializer_list<std::pair<int, std::string>> slots = {}) {
-  Params p(10);
-  p[0] = name;
-  for (const auto& [index, text] : slots) p[static_cast<std::size_t>(index)] = text;
-  return p;
-}
-
 class Actions : public HostFixture {
  protected:
   void SetUp() override {

@@ -7,8 +7,10 @@
 #include <windows.h>
 
 #include <cstdint>
+#include <initializer_list>
 #include <map>
 #include <string>
+#include <utility>
 #include <vector>
 
 #include <gtest/gtest.h>
@@ -49,5 +51,14 @@ class HostFixture : public ::testing::Test {
   HWND main_ = nullptr;
   std::vector<HWND> objects_;
 };
+
+// A create action's ten slots: the name and the given slots, the rest empty.
+inline std::vector<std::string> Create(const std::string& name,
+                                       std::initializer_list<std::pair<int, std::string>> slots = {}) {
+  std::vector<std::string> p(10);
+  p[0] = name;
+  for (const auto& [index, text] : slots) p[static_cast<std::size_t>(index)] = text;
+  return p;
+}
 
 }  // namespace runtime_test
