@@ -140,6 +140,7 @@ void TGradient::RenderPattern() {
   const GradientEnds ends = OrderedEnds(static_cast<tk::TColor>(tk::ColorToRGB(colorBegin_)),
                                         static_cast<tk::TColor>(tk::ColorToRGB(colorEnd_)), reverse_);
   const TGradientColors colors = BuildGradientColors(ends.first, ends.second, shift_, rotation_);
+  solid_ = false;
   if (style_ == gsCustom) {
     if (OnCustom) {
       OnCustom(*this, colors, pattern_);
@@ -150,6 +151,16 @@ void TGradient::RenderPattern() {
     }
   } else {
     if (style_ >= kGradientStyleCount) return;
+    // Every generator only copies table entries, so a one-colour table paints
+    // one colour whatever the style: a fill, without a bitmap of its own.
+    if (std::all_of(colors.begin(), colors.end(), [&](Pixel p) { return p == colors[0]; })) {
+      pattern_.SetSize(0, 0);
+      solidColor_ = RGB(PixelRed(colors[0]), PixelGreen(colors[0]), PixelBlue(colors[0]));
+      solid_ = true;
+      patternValid_ = true;
+      ++rebuildCount_;
+      return;
+    }
     const PatternGenerator& generator = kPatternGenerators[style_];
     if (!pattern_.SetSize(generator.size.width, generator.size.height)) return;
     generator.fill(colors, pattern_.Pixels());
@@ -173,7 +184,15 @@ void TGradient::Paint(HDC dc) {
 }
 
 void TGradient::StretchPattern(HDC dc, const ShapeTarget& t) const {
-  if (pattern_.Empty() || t.width <= 0 || t.height <= 0) return;
+  if (t.width <= 0 || t.height <= 0) return;
+  if (solid_) {
+    // The DC's own brush: a paint makes no brush either (Paint restores the DC).
+    const RECT r{t.x, t.y, t.x + t.width, t.y + t.height};
+    SetDCBrushColor(dc, solidColor_);
+    FillRect(dc, &r, static_cast<HBRUSH>(GetStockObject(DC_BRUSH)));
+    return;
+  }
+  if (pattern_.Empty()) return;
   // The process's kept source DC: a paint makes no DC of its own.
   tk::SourceDC source(pattern_.Handle());
   if (!source.get()) return;

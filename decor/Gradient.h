@@ -2,8 +2,8 @@
 // TGradient: a windowless control that fills its rectangle, or a square,
 // rounded or elliptic shape inside it, with a two-colour gradient, optionally
 // outlined by a border. The gradient is rendered once into a small pattern
-// that every paint stretches over the control; only colours, style, shift,
-// rotation and reverse render it again.
+// that every paint stretches over the control (one colour is simply filled);
+// only colours, style, shift, rotation and reverse render it again.
 
 #include <windows.h>
 
@@ -79,7 +79,10 @@ class TGradient : public tk::Control {
   virtual void LoadSystemColors();
 
   bool PatternValid() const { return patternValid_; }
+  // Empty when the gradient has one colour only (see SolidColor).
   const GradientPattern& Pattern() const { return pattern_; }
+  bool Solid() const { return solid_; }
+  COLORREF SolidColor() const { return solidColor_; }
   // How many times the pattern has been rendered (for tests and benchmarks).
   unsigned RebuildCount() const { return rebuildCount_; }
 
@@ -112,6 +115,9 @@ class TGradient : public tk::Control {
   TShapeType shape_ = stRectangle;
   bool reverse_ = false;
   GradientPattern pattern_;
+  // A one-colour table needs no pattern: paints fill with solidColor_.
+  bool solid_ = false;
+  COLORREF solidColor_ = 0;
   tk::TColor borderColor_ = tk::clActiveBorder;
   int borderWidth_ = 0;
   int updateCount_ = 0;

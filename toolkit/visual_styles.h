@@ -1,7 +1,8 @@
 #pragma once
 // Common controls 6.0 for the plug-in's own windows: the module carries a
 // manifest (resource 2) and activates it while its dialogs exist, so that
-// the host's own choice does not decide how the dialogs look.
+// the host's own choice does not decide how the dialogs look. The context is
+// made once and kept for the module's life.
 
 #include <windows.h>
 
@@ -16,7 +17,6 @@ class VisualStylesScope {
   bool Active() const { return cookie_ != 0; }
 
  private:
-  HANDLE context_ = INVALID_HANDLE_VALUE;
   ULONG_PTR cookie_ = 0;
 };
 

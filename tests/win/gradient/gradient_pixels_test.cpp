@@ -113,6 +113,44 @@ TEST(GradientPixels, EqualColoursFillUniformlyInEveryStyle) {
   }
 }
 
+// A one-colour table is filled without a pattern bitmap; a panel that gains a
+// second colour (or whose shift folds two colours into one) switches between
+// the fill and the stretched pattern with every rebuild.
+TEST(GradientPixels, OneColourTablesFillAndTwoColourTablesStretch) {
+  struct Case {
+    const char* what;
+    tk::TColor begin, end;
+    int shift;
+    bool reverse;
+    bool solid;
+    COLORREF left, right;  // at both ends of a linear-horizontal panel
+  } cases[] = {
+      {"equal colours", kFill, kFill, 0, false, true, Rgb(kFill), Rgb(kFill)},
+      {"equal colours, shifted and reversed", kFill, kFill, -60, true, true, Rgb(kFill), Rgb(kFill)},
+      {"two colours", tk::clWhite, tk::clBlack, 0, false, false, RGB(255, 255, 255), RGB(0, 0, 0)},
+      {"two colours reversed", tk::clWhite, tk::clBlack, 0, true, false, RGB(0, 0, 0), RGB(255, 255, 255)},
+      {"shift folds the first colour into the second", tk::clWhite, tk::clBlack, 100, false, true, RGB(0, 0, 0),
+       RGB(0, 0, 0)},
+  };
+  GradientOnWindow w(300, 10, 4, 4);
+  w.gradient.SetStyle(gsLinearH);
+  for (int round = 0; round < 2; ++round)  // every change of kind, both ways
+    for (const Case& c : cases) {
+      w.gradient.BeginUpdate();
+      w.gradient.SetColorBegin(c.begin);
+      w.gradient.SetColorEnd(c.end);
+      w.gradient.SetShift(c.shift);
+      w.gradient.SetReverse(c.reverse);
+      w.gradient.EndUpdate();
+      EXPECT_EQ(w.gradient.Solid(), c.solid) << c.what;
+      EXPECT_EQ(w.gradient.Pattern().Empty(), c.solid) << c.what << ": a bitmap only for two colours";
+      auto dib = w.Print();
+      EXPECT_EQ(dib->At(4, 8), c.left) << c.what;
+      EXPECT_EQ(dib->At(4 + 299, 8), c.right) << c.what;
+      ExpectNothingOutside(*dib, RECT{4, 4, 304, 14}, c.what);
+    }
+}
+
 TEST(GradientPixels, CustomWithoutHandlerShowsFourQuadrants) {
   const tk::TColor first = tk::Rgb(255, 0, 0), second = tk::Rgb(0, 0, 255);
   GradientOnWindow w(40, 20);

@@ -222,7 +222,7 @@ TEST(GradientLoading, LoadedRebuildsOnceWithEveryValueInPlace) {
   w.gradient.BeginLoading();
   w.gradient.SetStyle(gsLinearV);
   w.gradient.SetColorBegin(tk::clBlue);
-  w.gradient.SetColorEnd(tk::clBlue);
+  w.gradient.SetColorEnd(tk::clRed);  // two colours: a one-colour panel has no pattern to show its style
   w.gradient.SetShift(-40);
   w.gradient.BeginUpdate();
   w.gradient.EndUpdate();
@@ -237,7 +237,13 @@ TEST(GradientLoading, LoadedRebuildsOnceWithEveryValueInPlace) {
   EXPECT_FALSE(w.gradient.Loading());
   EXPECT_EQ(w.gradient.RebuildCount(), before + 1);
   EXPECT_EQ(w.gradient.Pattern().Height(), 256);
-  EXPECT_EQ(w.Print()->At(30, 10), RGB(0, 0, 255));
+  auto dib = w.Print();
+  EXPECT_EQ(dib->At(30, 0), RGB(0, 0, 255)) << "the first colour at the top";
+  // Downwards toward the shifted second colour, RGB(153, 0, 102), not past it.
+  const COLORREF bottom = dib->At(30, 19);
+  EXPECT_TRUE(GetRValue(bottom) > 100 && GetRValue(bottom) <= 153 && GetBValue(bottom) >= 102 &&
+              GetBValue(bottom) < 150)
+      << std::hex << bottom;
 }
 
 TEST(GradientSysColors, UseSysColorsTakesTheCaptionColoursWithOneRebuild) {
