@@ -14,12 +14,6 @@ bool TextIs(IAccessible* object, tarvex::test::TextProperty property, const std:
   return tarvex::test::ReadText(object, property) == expected;
 }
 
-long valueEvents = 0;
-
-void CALLBACK CountValueEvent(HWINEVENTHOOK, DWORD event, HWND, LONG object, LONG, DWORD, DWORD) {
-  if (event == EVENT_OBJECT_VALUECHANGE && object == OBJID_CLIENT) ++valueEvents;
-}
-
 long CommittedKb() {
   PROCESS_MEMORY_COUNTERS counters{};
   counters.cb = sizeof counters;
@@ -93,14 +87,5 @@ bool GaugeReader::Disconnected() const {
          object_->get_accRole(SelfChild(), &role) == CO_E_OBJNOTCONNECTED;
 }
 
-ValueEventListener::ValueEventListener()
-    : hook_(SetWinEventHook(EVENT_MIN, EVENT_MAX, nullptr, CountValueEvent,
-                            GetCurrentProcessId(), 0, WINEVENT_OUTOFCONTEXT)) {}
-
-ValueEventListener::~ValueEventListener() {
-  if (hook_) UnhookWinEvent(hook_);
-}
-
-long ValueEventListener::Count() { return valueEvents; }
 
 }  // namespace harness

@@ -1,7 +1,6 @@
 #pragma once
 // A screen reader's side of a gauge, for the soak: the accessible object of
-// a gauge window, kept and read as a client reads it, and a listener for
-// the value-change events of the whole process.
+// a gauge window, kept and read as a client reads it.
 
 #include <windows.h>
 #include <oleacc.h>
@@ -35,20 +34,5 @@ class GaugeReader {
 // gauge hands over its own. Wine's COM keeps about 2 KB per marshalled
 // interface even after both sides let go; Windows keeps nothing.
 double PlatformKeptPerTakeKb(int samples);
-
-// Counts EVENT_OBJECT_VALUECHANGE of client areas in this process through an out-of-context
-// hook (delivered while the thread takes its messages).
-class ValueEventListener {
- public:
-  ValueEventListener();
-  ValueEventListener(const ValueEventListener&) = delete;
-  ValueEventListener& operator=(const ValueEventListener&) = delete;
-  ~ValueEventListener();
-  bool Hooked() const { return hook_ != nullptr; }
-  static long Count();
-
- private:
-  HWINEVENTHOOK hook_;
-};
 
 }  // namespace harness

@@ -1,6 +1,6 @@
 #pragma once
 // Counts the accessibility events that this process raises for the client
-// area of one window, as a screen reader would receive them: through an
+// area of one window (or of every window, given none), as a screen reader would receive them: through an
 // out-of-context hook, delivered while the thread takes its messages.
 
 #include <windows.h>
@@ -49,7 +49,7 @@ class WinEventCounter {
                             DWORD) {
     if (object != OBJID_CLIENT || child != CHILDID_SELF) return;
     for (WinEventCounter* counter : Active())
-      if (counter->hwnd_ == hwnd) ++counter->counts_[event];
+      if (!counter->hwnd_ || counter->hwnd_ == hwnd) ++counter->counts_[event];
   }
 
   HWND hwnd_;
