@@ -1,6 +1,5 @@
 #include "editors/field_access.h"
 
-#include <commctrl.h>
 
 #include <string>
 
@@ -13,7 +12,6 @@
 namespace editors {
 namespace {
 
-constexpr UINT_PTR kFieldSubclass = 0x7461;  // apart from the toolkit's own subclasses
 constexpr LPARAM kRepeatBit = LPARAM{1} << 30;
 
 bool KeyDown(int key) { return GetKeyState(key) < 0; }
@@ -22,10 +20,12 @@ bool Shown(const tk::TSpeedButton* button) { return button != nullptr && button-
 
 }  // namespace
 
-FieldAccess::FieldAccess(HWND field, const tk::TLabel& caption, std::array<tk::TSpeedButton*, 2> choosers,
+FieldAccess::FieldAccess(tk::WinControl& field, const tk::TLabel& caption, std::array<tk::TSpeedButton*, 2> choosers,
                          tk::TSpeedButton* variable)
-    : field_(field), caption_(caption), choosers_(choosers), variable_(variable) {
-  SetWindowSubclass(field_, &FieldAccess::FieldProc, kFieldSubclass, reinterpret_cast<DWORD_PTR>(this));
+    : field_(&field), caption_(caption), choosers_(choosers), variable_(variable) {
+  filter_ = field.AddMessageFilter([this](UINT m, WPARAM w, LPARAM l, const tk::WinControl::Next& next) {
+    return OnMessage(m, w, l, next);
+  });
 }
 
 FieldAccess::~FieldAccess() { Detach(); }
@@ -36,7 +36,7 @@ void FieldAccess::Detach() {
   // A client that kept the object past the window reaches nothing of it.
   server_.Disconnect();
   if (field_ == nullptr) return;
-  RemoveWindowSubclass(field_, &FieldAccess::FieldProc, kFieldSubclass);
+  field_->RemoveMessageFilter(filter_);
   field_ = nullptr;
 }
 
@@ -57,22 +57,21 @@ bool FieldAccess::OnChooserKey(LPARAM keyData) {
   return true;
 }
 
-LRESULT CALLBACK FieldAccess::FieldProc(HWND hwnd, UINT message, WPARAM wParam, LPARAM lParam, UINT_PTR,
-                                        DWORD_PTR data) {
-  auto* self = reinterpret_cast<FieldAccess*>(data);
+LRESULT FieldAccess::OnMessage(UINT message, WPARAM wParam, LPARAM lParam, const tk::WinControl::Next& next) {
   switch (message) {
     case WM_KEYDOWN:
-      if (wParam == VK_F4 && self->OnChooserKey(lParam)) return 0;
+      if (wParam == VK_F4 && OnChooserKey(lParam)) return 0;
       break;
     case WM_GETOBJECT:
-      if (auto answer = self->server_.OnGetObject(hwnd, wParam, lParam)) return *answer;
+      if (auto answer = server_.OnGetObject(field_->Handle(), wParam, lParam)) return *answer;
       break;
-    case WM_NCDESTROY:
-      self->Detach();
-      break;
+    case WM_NCDESTROY: {
+      Detach();
+      return next(message, wParam, lParam);
+    }
     default: break;
   }
-  return DefSubclassProc(hwnd, message, wParam, lParam);
+  return next(message, wParam, lParam);
 }
 
 std::vector<std::unique_ptr<FieldAccess>> AttachFieldAccess(tk::TForm& form, std::span<const EditorField> fields) {
@@ -85,7 +84,7 @@ std::vector<std::unique_ptr<FieldAccess>> AttachFieldAccess(tk::TForm& form, std
     const tk::TLabel& caption = f.caption == f.field ? form.Get<tk::TLabeledEdit>(f.field).EditLabel()
                                                      : form.Get<tk::TLabel>(f.caption);
     attached.push_back(std::make_unique<FieldAccess>(
-        field.Handle(), caption, std::array{button(f.choosers[0]), button(f.choosers[1])}, button(f.variable)));
+        field, caption, std::array{button(f.choosers[0]), button(f.choosers[1])}, button(f.variable)));
   }
   return attached;
 }

@@ -15,6 +15,7 @@
 
 #include "editors/core/editor_fields.h"
 #include "toolkit/accessible.h"
+#include "toolkit/win_control.h"
 
 namespace tk {
 class TForm;
@@ -28,7 +29,7 @@ class FieldAccess final : public tk::AccessibleSource {
  public:
   // choosers: for F4, the first shown wins; variable: for Shift+F4. Any may
   // be null.
-  FieldAccess(HWND field, const tk::TLabel& caption, std::array<tk::TSpeedButton*, 2> choosers,
+  FieldAccess(tk::WinControl& field, const tk::TLabel& caption, std::array<tk::TSpeedButton*, 2> choosers,
               tk::TSpeedButton* variable);
   FieldAccess(const FieldAccess&) = delete;
   FieldAccess& operator=(const FieldAccess&) = delete;
@@ -38,14 +39,14 @@ class FieldAccess final : public tk::AccessibleSource {
   std::optional<std::wstring> AccessibleName() const override;
 
  private:
-  static LRESULT CALLBACK FieldProc(HWND hwnd, UINT message, WPARAM wParam, LPARAM lParam, UINT_PTR id,
-                                    DWORD_PTR data);
+  LRESULT OnMessage(UINT message, WPARAM wParam, LPARAM lParam, const tk::WinControl::Next& next);
   // True when the key opened a chooser.
   bool OnChooserKey(LPARAM keyData);
   tk::TSpeedButton* ChooserFor(bool shift) const;
   void Detach();
 
-  HWND field_;
+  tk::WinControl* field_;  // null once detached
+  int filter_ = 0;
   const tk::TLabel& caption_;
   std::array<tk::TSpeedButton*, 2> choosers_;
   tk::TSpeedButton* variable_;

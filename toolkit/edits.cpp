@@ -13,7 +13,6 @@ namespace tk {
 namespace {
 constexpr int kLabelSpacing = 3;
 constexpr int kBevel = 2;
-constexpr UINT_PTR kFrameSubclass = 1;
 }  // namespace
 
 void KeptText::Set(HWND hwnd, const std::string& bytes) {
@@ -27,8 +26,8 @@ void KeptText::Changed() {
   if (!setting_) changed_ = true;
 }
 
-TCustomEdit::TCustomEdit(const ParentSite& site) {
-  CreateNative(site, L"EDIT", ES_AUTOHSCROLL | WS_TABSTOP, WS_EX_CLIENTEDGE);
+TCustomEdit::TCustomEdit(const ParentSite& site, DWORD exStyle, int insetRight) {
+  CreateNative(site, L"EDIT", ES_AUTOHSCROLL | WS_TABSTOP, exStyle, insetRight);
 }
 
 void TCustomEdit::SetMaxLength(int length) { SendMessageW(Handle(), EM_LIMITTEXT, std::max(0, length), 0); }
@@ -46,19 +45,26 @@ HBRUSH TCustomEdit::CtlColor(HDC dc) {
   return GetSysColorBrush(COLOR_WINDOW);
 }
 
-TEdit::TEdit(const ParentSite& site) : TCustomEdit(site) {
-  SetWindowSubclass(Handle(), &TEdit::FrameProc, kFrameSubclass, reinterpret_cast<DWORD_PTR>(this));
+// A stored BorderStyle = bsNone makes the window without its sunken frame.
+TEdit::TEdit(const ParentSite& site)
+    : TCustomEdit(site, StoredIdentifier(site, "BorderStyle") == "bsNone" ? 0 : WS_EX_CLIENTEDGE) {
+  border_ = (GetWindowLongPtrW(Handle(), GWL_EXSTYLE) & WS_EX_CLIENTEDGE) != 0;
+  frameFilter_ = AddMessageFilter(
+      [this](UINT m, WPARAM w, LPARAM l, const Next& next) { return FrameFilter(m, w, l, next); });
   SetBounds(0, 0, 121, 21);
 }
 
-TEdit::~TEdit() { RemoveWindowSubclass(Handle(), &TEdit::FrameProc, kFrameSubclass); }
+// The filter goes with the object; the window may outlive it by a moment.
+TEdit::~TEdit() { RemoveMessageFilter(frameFilter_); }
 
 void TEdit::SetBevelKind(BevelKind kind) {
+  if (kind == bevel_) return;
   bevel_ = kind;
   UpdateFrame();
 }
 
 void TEdit::SetBorder(bool single) {
+  if (single == border_) return;
   border_ = single;
   UpdateFrame();
 }
@@ -70,30 +76,29 @@ void TEdit::UpdateFrame() {
   FrameChanged();
 }
 
-LRESULT CALLBACK TEdit::FrameProc(HWND hwnd, UINT message, WPARAM wParam, LPARAM lParam, UINT_PTR,
-                                  DWORD_PTR data) {
-  auto* self = reinterpret_cast<TEdit*>(data);
-  bool bevelled = self->bevel_ != BevelKind::bkNone;
+LRESULT TEdit::FrameFilter(UINT message, WPARAM wParam, LPARAM lParam, const Next& next) {
+  const HWND hwnd = Handle();
+  bool bevelled = bevel_ != BevelKind::bkNone;
   if (message == WM_NCCALCSIZE && bevelled) {
-    LRESULT result = DefSubclassProc(hwnd, message, wParam, lParam);
+    LRESULT result = next(message, wParam, lParam);
     auto* r = reinterpret_cast<RECT*>(lParam);  // first rectangle in both forms
     InflateRect(r, -kBevel, -kBevel);
     return result;
   }
   if (message == WM_NCPAINT && bevelled) {
-    LRESULT result = DefSubclassProc(hwnd, message, wParam, lParam);
+    LRESULT result = next(message, wParam, lParam);
     HDC dc = GetWindowDC(hwnd);
     if (dc) {
       RECT r{};
       GetWindowRect(hwnd, &r);
       OffsetRect(&r, -r.left, -r.top);
-      if (self->border_) InflateRect(&r, -GetSystemMetrics(SM_CXEDGE), -GetSystemMetrics(SM_CYEDGE));
+      if (border_) InflateRect(&r, -GetSystemMetrics(SM_CXEDGE), -GetSystemMetrics(SM_CYEDGE));
       DrawEdge(dc, &r, EDGE_ETCHED, BF_RECT);
       ReleaseDC(hwnd, dc);
     }
     return result;
   }
-  return DefSubclassProc(hwnd, message, wParam, lParam);
+  return next(message, wParam, lParam);
 }
 
 TLabeledEdit::TLabeledEdit(const ParentSite& site)
@@ -121,12 +126,22 @@ void TLabeledEdit::SetEnabled(bool enabled) {
   label_->SetEnabled(enabled);
 }
 
-TSpinEdit::TSpinEdit(const ParentSite& site) : TCustomEdit(site) {
+TSpinEdit::TSpinEdit(const ParentSite& site) : TCustomEdit(site, WS_EX_CLIENTEDGE, ArrowsWidth(PlacementOf(site))) {
+  // The arrows are made in their place too, beside the edit's window.
+  const int arrows = ArrowsWidth(PlacementOf(site));
   updown_ = CreateWindowExW(0, UPDOWN_CLASSW, L"",
-                            WS_CHILD | WS_VISIBLE | UDS_SETBUDDYINT | UDS_NOTHOUSANDS |
+                            WS_CHILD | (Visible() ? WS_VISIBLE : 0) | UDS_SETBUDDYINT | UDS_NOTHOUSANDS |
                                 UDS_ARROWKEYS,
-                            0, 0, 0, 0, site.container.Handle(), nullptr, nullptr, nullptr);
+                            Left() + Width() - arrows, Top(), arrows, Height(), site.container.Handle(), nullptr,
+                            nullptr, nullptr);
   SendMessageW(updown_, UDM_SETBUDDY, reinterpret_cast<WPARAM>(Handle()), 0);
+  if (arrows > 0) {
+    // Taking its buddy, the arrows' window keeps a width of its own: it is
+    // put back to the field's.
+    RECT made{};
+    GetWindowRect(updown_, &made);
+    if (made.right - made.left != arrows) MoveWindow(updown_, Left() + Width() - arrows, Top(), arrows, Height(), FALSE);
+  }
   UpdateRange();
   SetValue(0);
   SetBounds(0, 0, 121, 22);
@@ -172,6 +187,10 @@ void TSpinEdit::UpdateRange() {
   SendMessageW(updown_, UDM_SETRANGE32, static_cast<WPARAM>(min_), static_cast<LPARAM>(max_));
 }
 
+int TSpinEdit::ArrowsWidth(const StoredPlacement& placement) {
+  return placement.bounds ? std::min(static_cast<int>(placement.bounds->right), GetSystemMetrics(SM_CXVSCROLL)) : 0;
+}
+
 void TSpinEdit::ApplyBounds() {
   int arrows = std::min(Width(), GetSystemMetrics(SM_CXVSCROLL));
   MoveWindow(Handle(), Left(), Top(), Width() - arrows, Height(), TRUE);
@@ -180,7 +199,8 @@ void TSpinEdit::ApplyBounds() {
 
 void TSpinEdit::SetVisible(bool visible) {
   WinControl::SetVisible(visible);
-  ShowWindow(updown_, visible ? SW_SHOWNA : SW_HIDE);
+  const bool shown = (GetWindowLongPtrW(updown_, GWL_STYLE) & WS_VISIBLE) != 0;
+  if (shown != visible) ShowWindow(updown_, visible ? SW_SHOWNA : SW_HIDE);
 }
 
 void TSpinEdit::SetEnabled(bool enabled) {

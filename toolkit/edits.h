@@ -42,7 +42,9 @@ using IntegerReader = std::function<std::optional<std::int64_t>(std::string_view
 // keeps the host's bytes, its length limit, its colours and OnChange.
 class TCustomEdit : public WinControl {
  public:
-  explicit TCustomEdit(const ParentSite& site);
+  // exStyle: the window's frame; insetRight: room kept beside the edit's
+  // window within the control's bounds (the spin box's arrows).
+  explicit TCustomEdit(const ParentSite& site, DWORD exStyle = WS_EX_CLIENTEDGE, int insetRight = 0);
   // The text's bytes: as the program set them while the field shows them.
   std::string Text() const { return text_.Get(Handle()); }
   // Shows the text as it stands; not a change by the author.
@@ -70,8 +72,8 @@ class TEdit : public TCustomEdit {
   BevelKind GetBevelKind() const { return bevel_; }
 
  private:
-  static LRESULT CALLBACK FrameProc(HWND hwnd, UINT message, WPARAM wParam, LPARAM lParam,
-                                    UINT_PTR id, DWORD_PTR data);
+  LRESULT FrameFilter(UINT message, WPARAM wParam, LPARAM lParam, const Next& next);
+  int frameFilter_ = 0;
   void UpdateFrame();
   BevelKind bevel_ = BevelKind::bkNone;
   bool border_ = true;
@@ -118,6 +120,8 @@ class TSpinEdit : public TCustomEdit {
   void ApplyBounds() override;
 
  private:
+  // The arrows' width for a spin box of these stored bounds (0 without).
+  static int ArrowsWidth(const StoredPlacement& placement);
   void UpdateRange();
   IntegerReader reader_;
   HWND updown_ = nullptr;

@@ -92,22 +92,20 @@ void TForm::CreateFormWindow(HWND ownerWindow) {
     x = (GetSystemMetrics(SM_CXSCREEN) - width) / 2;
     y = (GetSystemMetrics(SM_CYSCREEN) - height) / 2;
   }
-  if (!CreateHandle(exStyle, style, child ? parentWindow_ : ownerWindow, x, y, width, height,
-                    Widen(caption_.Get(nullptr)).c_str()))
-    throw std::runtime_error("cannot create the form's window");
+  const std::wstring caption = Widen(caption_.Get(nullptr));
+  HWND parentOrOwner = child ? parentWindow_ : ownerWindow;
+  bool made = false;
+  if (iconName_.empty()) {
+    made = CreateHandle(exStyle, style, parentOrOwner, x, y, width, height, caption.c_str());
+  } else {
+    const std::wstring icon = Widen(iconName_);
+    if (!FindResourceW(ModuleInstance(), icon.c_str(), MAKEINTRESOURCEW(14)))  // RT_GROUP_ICON
+      throw form::DescriptionError(0, "no icon resource " + iconName_);
+    made = CreateHandleWithIcon(icon, exStyle, style, parentOrOwner, x, y, width, height, caption.c_str());
+  }
+  if (!made) throw std::runtime_error("cannot create the form's window");
   if (exStyle & WS_EX_LAYERED) ApplyLayeredSettings();
   SetPropW(Handle(), kFormProperty, this);
-  if (!iconName_.empty()) {
-    std::wstring name = Widen(iconName_);
-    HANDLE big = LoadImageW(ModuleInstance(), name.c_str(), IMAGE_ICON, 0, 0,
-                            LR_DEFAULTSIZE | LR_SHARED);
-    HANDLE small = LoadImageW(ModuleInstance(), name.c_str(), IMAGE_ICON,
-                              GetSystemMetrics(SM_CXSMICON), GetSystemMetrics(SM_CYSMICON),
-                              LR_SHARED);
-    if (!big) throw form::DescriptionError(0, "no icon resource " + iconName_);
-    SendMessageW(Handle(), WM_SETICON, ICON_BIG, reinterpret_cast<LPARAM>(big));
-    SendMessageW(Handle(), WM_SETICON, ICON_SMALL, reinterpret_cast<LPARAM>(small ? small : big));
-  }
 }
 
 void TForm::ApplyLayeredSettings() {
@@ -152,6 +150,19 @@ Component* TForm::FindComponent(std::string_view name) const {
 WinControl* TForm::FindByControlId(int id) const {
   auto it = byId_.find(id);
   return it == byId_.end() ? nullptr : it->second;
+}
+
+WinControl* TForm::ControlOf(HWND hwnd) const {
+  if (!hwnd) return nullptr;
+  WinControl* control = FindByControlId(GetDlgCtrlID(hwnd));
+  return control && control->Handle() == hwnd ? control : nullptr;
+}
+
+void TForm::AddControl(WinControl* control) { byId_[control->ControlId()] = control; }
+
+void TForm::ForgetControl(const WinControl* control) {
+  auto it = byId_.find(control->ControlId());
+  if (it != byId_.end() && it->second == control) byId_.erase(it);
 }
 
 void TForm::RegisterDefaultButton(int controlId) {
@@ -223,7 +234,7 @@ WPARAM TForm::MapDialogCommand(WPARAM wParam) const {
   if (LOWORD(wParam) == IDCANCEL && cancelButtonId_ != 0) return MAKEWPARAM(cancelButtonId_, BN_CLICKED);
   // Enter without a default button presses the focused push button.
   if (LOWORD(wParam) == IDOK && defaultButtonId_ == 0) {
-    WinControl* focused = WinControl::FromHandle(GetFocus());
+    WinControl* focused = ControlOf(GetFocus());
     if (focused && focused->Form() == this && dynamic_cast<TButton*>(focused))
       return MAKEWPARAM(focused->ControlId(), BN_CLICKED);
   }
@@ -286,7 +297,7 @@ LRESULT TForm::HandleMessage(UINT message, WPARAM wParam, LPARAM lParam) {
       break;
     default: break;
   }
-  if (auto result = ReflectToControl(Handle(), message, wParam, lParam)) return *result;
+  if (auto result = ReflectToControl(*this, message, wParam, lParam)) return *result;
   return Container::HandleMessage(message, wParam, lParam);
 }
 

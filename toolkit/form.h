@@ -161,6 +161,14 @@ class TForm : public Container {
   void RegisterDefaultButton(int controlId);
   void RegisterCancelButton(int controlId);
   WinControl* FindByControlId(int id) const;
+  // The form's windowed component whose window this is, else nullptr;
+  // answered from the form's own table (no window property is asked).
+  WinControl* ControlOf(HWND hwnd) const;
+  // Each windowed component enters itself when its window is attached and
+  // leaves when it goes.
+  void AddControl(WinControl* control);
+  void ForgetControl(const WinControl* control);
+  // The form of a window of it (its own or a descendant's).
   static TForm* FromDescendant(HWND hwnd);
 
  protected:

@@ -184,7 +184,7 @@ void TForm::CreateComponents(const form::ObjectNode& node, Container& parent,
   for (const form::ObjectNode& child : node.children) {
     const ComponentClass* cls = classes.Find(child.className);
     if (!cls) throw DescriptionError(child.line, "unknown class " + child.className);
-    std::unique_ptr<Component> component = cls->create(ParentSite{*this, parent}, child);
+    std::unique_ptr<Component> component = cls->create(ParentSite{*this, parent, &child}, child);
     component->SetName(child.name);
     WinControl* windowed = component->AsWinControl();
     if (windowed) windowed->BeginStoredProperties();
@@ -195,7 +195,6 @@ void TForm::CreateComponents(const form::ObjectNode& node, Container& parent,
     Component* raw = component.get();
     components_.push_back(std::move(component));
     byName_[child.name] = raw;
-    if (WinControl* win = raw->AsWinControl()) byId_[win->ControlId()] = win;
     if (!child.children.empty()) {
       Container* surface = raw->AsContainer();
       if (!surface) throw DescriptionError(child.line, child.className + " cannot hold components");

@@ -13,15 +13,19 @@ UINT EdgeOf(PanelBevel bevel, bool outer) {
 }
 }  // namespace
 
-void PanelSurface::Create(HWND parent, int id) {
-  if (!CreateHandle(WS_EX_CONTROLPARENT, WS_CHILD | WS_VISIBLE | WS_CLIPCHILDREN | WS_CLIPSIBLINGS,
-                    parent, 0, 0, 0, 0))
+void PanelSurface::Create(HWND parent, int id, const StoredPlacement& placement) {
+  const RECT b = placement.bounds.value_or(RECT{});
+  if (!CreateHandle(WS_EX_CONTROLPARENT,
+                    WS_CHILD | (placement.visible ? WS_VISIBLE : 0) | WS_CLIPCHILDREN | WS_CLIPSIBLINGS, parent,
+                    b.left, b.top, b.right, b.bottom))
     throw std::runtime_error("cannot create a panel window");
   SetWindowLongPtrW(Handle(), GWLP_ID, id);
 }
 
 LRESULT PanelSurface::HandleMessage(UINT message, WPARAM wParam, LPARAM lParam) {
-  if (auto result = ReflectToControl(Handle(), message, wParam, lParam)) return *result;
+  if (form_) {
+    if (auto result = ReflectToControl(*form_, message, wParam, lParam)) return *result;
+  }
   return Container::HandleMessage(message, wParam, lParam);
 }
 
@@ -45,9 +49,10 @@ void PanelSurface::PaintBackground(HDC dc, const RECT& client) {
 }
 
 TPanel::TPanel(const ParentSite& site) {
+  surface_.SetForm(&site.form);
   surface_.SetColor(site.container.Color());
   surface_.SetFont(site.container.Font());
-  surface_.Create(site.container.Handle(), 0);
+  surface_.Create(site.container.Handle(), 0, PlacementOf(site));
   AdoptWindow(site, surface_.Handle());
   SetBounds(0, 0, 185, 41);
 }

@@ -17,7 +17,10 @@ class PanelSurface : public Container {
   PanelBevel outer = PanelBevel::bvRaised;
   PanelBevel inner = PanelBevel::bvNone;
   CodedText caption;
-  void Create(HWND parent, int id);
+  // Made where a stored object places it (else at 0,0, visible).
+  void Create(HWND parent, int id, const StoredPlacement& placement = {});
+  // The form whose components the surface carries: their notifications go back to them.
+  void SetForm(TForm* form) { form_ = form; }
 
  protected:
   LRESULT HandleMessage(UINT message, WPARAM wParam, LPARAM lParam) override;
@@ -25,6 +28,7 @@ class PanelSurface : public Container {
 
  private:
   FontCache captionFont_;
+  TForm* form_ = nullptr;
 };
 
 class TPanel : public WinControl {

@@ -9,13 +9,11 @@
 
 namespace tk {
 
-namespace {
-constexpr UINT_PTR kBorderSubclass = 1;
-}
 
 TTrackBar::TTrackBar(const ParentSite& site) : surface_(site.container) {
   CreateNative(site, TRACKBAR_CLASSW, TBS_HORZ | TBS_AUTOTICKS | WS_TABSTOP);
-  SetWindowSubclass(Handle(), &TTrackBar::BorderProc, kBorderSubclass, reinterpret_cast<DWORD_PTR>(this));
+  frameFilter_ = AddMessageFilter(
+      [this](UINT m, WPARAM w, LPARAM l, const Next& next) { return BorderFilter(m, w, l, next); });
   SetMin(0);
   SetMax(10);
   SetBounds(0, 0, 150, 45);
@@ -49,7 +47,8 @@ void TTrackBar::SetPosition(int value) {
 
 void TTrackBar::SetFrequency(int value) { SendMessageW(Handle(), TBM_SETTICFREQ, value, 0); }
 
-TTrackBar::~TTrackBar() { RemoveWindowSubclass(Handle(), &TTrackBar::BorderProc, kBorderSubclass); }
+// The filter goes with the object; the window may outlive it by a moment.
+TTrackBar::~TTrackBar() { RemoveMessageFilter(frameFilter_); }
 
 void TTrackBar::SetBorderWidth(int width) {
   border_ = std::max(0, width);
@@ -70,34 +69,33 @@ void TTrackBar::PaintBorder(HDC dc) {
   FillRect(dc, &window, brush.get());
 }
 
-LRESULT CALLBACK TTrackBar::BorderProc(HWND hwnd, UINT message, WPARAM wParam, LPARAM lParam,
-                                       UINT_PTR, DWORD_PTR data) {
-  auto* self = reinterpret_cast<TTrackBar*>(data);
-  if (self->border_ > 0) {
+LRESULT TTrackBar::BorderFilter(UINT message, WPARAM wParam, LPARAM lParam, const Next& next) {
+  const HWND hwnd = Handle();
+  if (border_ > 0) {
     if (message == WM_NCCALCSIZE) {
-      LRESULT result = DefSubclassProc(hwnd, message, wParam, lParam);
+      LRESULT result = next(message, wParam, lParam);
       auto* r = reinterpret_cast<RECT*>(lParam);  // the first rectangle in both forms
-      r->left = std::min(r->left + self->border_, r->right);
-      r->top = std::min(r->top + self->border_, r->bottom);
-      r->right = std::max(r->right - self->border_, r->left);
-      r->bottom = std::max(r->bottom - self->border_, r->top);
+      r->left = std::min(r->left + border_, r->right);
+      r->top = std::min(r->top + border_, r->bottom);
+      r->right = std::max(r->right - border_, r->left);
+      r->bottom = std::max(r->bottom - border_, r->top);
       return result;
     }
     if (message == WM_NCPAINT) {
-      LRESULT result = DefSubclassProc(hwnd, message, wParam, lParam);
+      LRESULT result = next(message, wParam, lParam);
       if (HDC dc = GetWindowDC(hwnd)) {
-        self->PaintBorder(dc);
+        PaintBorder(dc);
         ReleaseDC(hwnd, dc);
       }
       return result;
     }
     if (message == WM_PRINT && (lParam & PRF_NONCLIENT)) {
-      LRESULT result = DefSubclassProc(hwnd, message, wParam, lParam);
-      self->PaintBorder(reinterpret_cast<HDC>(wParam));
+      LRESULT result = next(message, wParam, lParam);
+      PaintBorder(reinterpret_cast<HDC>(wParam));
       return result;
     }
   }
-  return DefSubclassProc(hwnd, message, wParam, lParam);
+  return next(message, wParam, lParam);
 }
 
 LRESULT TTrackBar::Scroll(WORD) {

@@ -32,8 +32,8 @@ class TTrackBar : public WinControl {
   LRESULT Scroll(WORD code) override;
 
  private:
-  static LRESULT CALLBACK BorderProc(HWND hwnd, UINT message, WPARAM wParam, LPARAM lParam,
-                                     UINT_PTR id, DWORD_PTR data);
+  LRESULT BorderFilter(UINT message, WPARAM wParam, LPARAM lParam, const Next& next);
+  int frameFilter_ = 0;
   void PaintBorder(HDC dc);
   Container& surface_;
   int min_ = 0, max_ = 10;

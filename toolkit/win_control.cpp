@@ -1,6 +1,9 @@
 #include "toolkit/win_control.h"
 
+#include <algorithm>
 #include <utility>
+
+#include "toolkit/core/form_description.h"
 
 #include "toolkit/container.h"
 #include "toolkit/font_handle.h"
@@ -9,43 +12,128 @@
 namespace tk {
 
 namespace {
-constexpr wchar_t kObjectProperty[] = L"Tarvex2.WinControl";
+
+const form::Value* StoredValue(const ParentSite& site, std::string_view name) {
+  if (!site.stored) return nullptr;
+  // The last one counts, as when the properties are applied in order.
+  const form::Value* found = nullptr;
+  for (const form::Property& p : site.stored->properties)
+    if (p.name == name) found = &p.value;
+  return found;
+}
+
+std::optional<int> StoredInteger(const ParentSite& site, std::string_view name) {
+  const form::Value* v = StoredValue(site, name);
+  if (!v || v->kind != form::Value::Kind::Integer) return std::nullopt;
+  return static_cast<int>(v->integer);
+}
+}  // namespace
+
+StoredPlacement PlacementOf(const ParentSite& site) {
+  StoredPlacement placement;
+  auto left = StoredInteger(site, "Left"), top = StoredInteger(site, "Top");
+  auto width = StoredInteger(site, "Width"), height = StoredInteger(site, "Height");
+  if (left && top && width && height) placement.bounds = RECT{*left, *top, *width, *height};
+  const form::Value* visible = StoredValue(site, "Visible");
+  if (visible && visible->kind == form::Value::Kind::Identifier) placement.visible = visible->text != "False";
+  return placement;
+}
+
+std::string StoredIdentifier(const ParentSite& site, std::string_view name) {
+  const form::Value* v = StoredValue(site, name);
+  return v && v->kind == form::Value::Kind::Identifier ? v->text : std::string();
 }
 
 WinControl::~WinControl() {
+  if (form_) form_->ForgetControl(this);
   if (hwnd_) {
-    RemovePropW(hwnd_, kObjectProperty);
+    UnhookWindow();
     if (ownsWindow_) DestroyWindow(hwnd_);
   }
 }
 
-WinControl* WinControl::FromHandle(HWND hwnd) {
-  if (!hwnd) return nullptr;
-  return static_cast<WinControl*>(GetPropW(hwnd, kObjectProperty));
+int WinControl::AddMessageFilter(MessageFilter filter) {
+  HookWindow();
+  filters_.push_back(Filter{nextFilterKey_, std::move(filter)});
+  return nextFilterKey_++;
+}
+
+void WinControl::RemoveMessageFilter(int key) {
+  std::erase_if(filters_, [key](const Filter& f) { return f.key == key; });
+}
+
+void WinControl::HookWindow() {
+  if (windowProc_ || !hwnd_) return;
+  // The native classes leave the user data to the program: it names the object.
+  SetWindowLongPtrW(hwnd_, GWLP_USERDATA, reinterpret_cast<LONG_PTR>(this));
+  windowProc_ = reinterpret_cast<WNDPROC>(
+      SetWindowLongPtrW(hwnd_, GWLP_WNDPROC, reinterpret_cast<LONG_PTR>(&WinControl::FilteredProc)));
+}
+
+void WinControl::UnhookWindow() {
+  if (!windowProc_ || !hwnd_) return;
+  SetWindowLongPtrW(hwnd_, GWLP_WNDPROC, reinterpret_cast<LONG_PTR>(windowProc_));
+  SetWindowLongPtrW(hwnd_, GWLP_USERDATA, 0);
+  windowProc_ = nullptr;
+}
+
+LRESULT CALLBACK WinControl::FilteredProc(HWND hwnd, UINT message, WPARAM wParam, LPARAM lParam) {
+  auto* self = reinterpret_cast<WinControl*>(GetWindowLongPtrW(hwnd, GWLP_USERDATA));
+  if (message == WM_NCDESTROY) {
+    // The window goes: its own procedure comes back before it answers.
+    WNDPROC own = self->windowProc_;
+    LRESULT result = self->Filtered(self->filters_.size(), message, wParam, lParam);
+    if (self->hwnd_ == hwnd && self->windowProc_ == own) self->UnhookWindow();
+    return result;
+  }
+  return self->Filtered(self->filters_.size(), message, wParam, lParam);
+}
+
+LRESULT WinControl::Filtered(std::size_t below, UINT message, WPARAM wParam, LPARAM lParam) {
+  if (below == 0) return CallWindowProcW(windowProc_, hwnd_, message, wParam, lParam);
+  // A copy: a filter may remove itself (or others) while it answers.
+  MessageFilter filter = filters_[below - 1].filter;
+  const Next next = [this, below](UINT m, WPARAM w, LPARAM l) {
+    return Filtered(std::min(below - 1, filters_.size()), m, w, l);
+  };
+  return filter(message, wParam, lParam, next);
 }
 
 void WinControl::Attach(const ParentSite& site, HWND hwnd) {
   hwnd_ = hwnd;
   form_ = &site.form;
-  SetPropW(hwnd_, kObjectProperty, this);
+  form_->AddControl(this);
   font_ = site.container.Font();
   color_ = site.container.Color();
-  fontHandle_ = FontTable::Shared().Get(font_);
-  SendMessageW(hwnd_, WM_SETFONT, reinterpret_cast<WPARAM>(fontHandle_.get()), FALSE);
+  // Under stored properties the font reaches the window once, at their end.
+  if (storing_) fontPending_ = true;
+  else ApplyFont(false);
 }
 
 void WinControl::EndStoredProperties() {
   storing_ = false;
   if (std::exchange(framePending_, false)) FrameChanged();
-  if (std::exchange(fontPending_, false)) ApplyFont();
-  if (std::exchange(boundsPending_, false)) ApplyBounds();
+  if (std::exchange(fontPending_, false)) ApplyFont(false);
+  const RECT now{left_, top_, width_, height_};
+  if (std::exchange(boundsPending_, false) && !EqualRect(&now, &madeAt_)) ApplyBounds();
 }
 
 void WinControl::CreateNative(const ParentSite& site, const wchar_t* windowClass, DWORD style,
-                              DWORD exStyle) {
+                              DWORD exStyle, int insetRight) {
   id_ = site.form.NextControlId();
-  HWND hwnd = CreateWindowExW(exStyle, windowClass, L"", WS_CHILD | WS_VISIBLE | style, 0, 0, 0, 0,
-                              site.container.Handle(),
+  const StoredPlacement placement = PlacementOf(site);
+  if (placement.bounds) {
+    const RECT& b = *placement.bounds;
+    left_ = b.left;
+    top_ = b.top;
+    width_ = b.right;
+    height_ = b.bottom;
+    madeAt_ = b;
+  }
+  visible_ = placement.visible;
+  if (site.stored) storing_ = true;
+  HWND hwnd = CreateWindowExW(exStyle, windowClass, L"", WS_CHILD | (visible_ ? WS_VISIBLE : 0) | style, left_,
+                              top_, std::max(0, width_ - insetRight), height_, site.container.Handle(),
                               reinterpret_cast<HMENU>(static_cast<INT_PTR>(id_)), nullptr, nullptr);
   if (!hwnd) throw std::runtime_error("cannot create a control window");
   ownsWindow_ = true;
@@ -54,6 +142,20 @@ void WinControl::CreateNative(const ParentSite& site, const wchar_t* windowClass
 
 void WinControl::AdoptWindow(const ParentSite& site, HWND hwnd) {
   id_ = site.form.NextControlId();
+  if (site.stored) {
+    // The owner made the window in its stored place (PlacementOf).
+    const StoredPlacement placement = PlacementOf(site);
+    if (placement.bounds) {
+      const RECT& b = *placement.bounds;
+      left_ = b.left;
+      top_ = b.top;
+      width_ = b.right;
+      height_ = b.bottom;
+      madeAt_ = b;
+    }
+    visible_ = (GetWindowLongPtrW(hwnd, GWL_STYLE) & WS_VISIBLE) != 0;
+    storing_ = true;
+  }
   SetWindowLongPtrW(hwnd, GWLP_ID, id_);
   ownsWindow_ = false;
   Attach(site, hwnd);
@@ -61,9 +163,10 @@ void WinControl::AdoptWindow(const ParentSite& site, HWND hwnd) {
 
 void WinControl::ReplaceWindow(HWND fresh) {
   HWND old = hwnd_;
-  RemovePropW(old, kObjectProperty);
+  const bool hooked = windowProc_ != nullptr;
+  UnhookWindow();
   hwnd_ = fresh;
-  SetPropW(hwnd_, kObjectProperty, this);
+  if (hooked) HookWindow();
   SetWindowPos(hwnd_, old, 0, 0, 0, 0, SWP_NOMOVE | SWP_NOSIZE | SWP_NOACTIVATE);
   if (ownsWindow_) DestroyWindow(old);
   SendMessageW(hwnd_, WM_SETFONT, reinterpret_cast<WPARAM>(fontHandle_.get()), FALSE);
@@ -98,7 +201,10 @@ void WinControl::ApplyBounds() {
 
 void WinControl::SetVisible(bool visible) {
   visible_ = visible;
-  if (hwnd_) ShowWindow(hwnd_, visible ? SW_SHOWNA : SW_HIDE);
+  if (!hwnd_) return;
+  // A window already in that state (made hidden from its stored object) is left alone.
+  const bool shown = (GetWindowLongPtrW(hwnd_, GWL_STYLE) & WS_VISIBLE) != 0;
+  if (shown != visible) ShowWindow(hwnd_, visible ? SW_SHOWNA : SW_HIDE);
 }
 
 void WinControl::SetEnabled(bool enabled) {
@@ -113,12 +219,12 @@ void WinControl::SetFont(const FontRecord& font) {
     fontPending_ = true;
     return;
   }
-  ApplyFont();
+  ApplyFont(true);
 }
 
-void WinControl::ApplyFont() {
+void WinControl::ApplyFont(bool redraw) {
   fontHandle_ = FontTable::Shared().Get(font_);
-  if (hwnd_) SendMessageW(hwnd_, WM_SETFONT, reinterpret_cast<WPARAM>(fontHandle_.get()), TRUE);
+  if (hwnd_) SendMessageW(hwnd_, WM_SETFONT, reinterpret_cast<WPARAM>(fontHandle_.get()), redraw);
 }
 
 void WinControl::SetColor(TColor color) {
@@ -151,28 +257,27 @@ HBRUSH WinControl::CtlColor(HDC dc) {
   return BackgroundBrush();
 }
 
-std::optional<LRESULT> ReflectToControl(HWND parent, UINT message, WPARAM wParam, LPARAM lParam) {
+std::optional<LRESULT> ReflectToControl(const TForm& form, UINT message, WPARAM wParam, LPARAM lParam) {
   switch (message) {
     case WM_COMMAND: {
-      WinControl* c = WinControl::FromHandle(reinterpret_cast<HWND>(lParam));
+      WinControl* c = form.ControlOf(reinterpret_cast<HWND>(lParam));
       if (!c) {
         // From the dialog manager (Enter): only the control's id is given.
         if (lParam != 0) return std::nullopt;
-        TForm* form = TForm::FromDescendant(parent);
-        c = form ? form->FindByControlId(LOWORD(wParam)) : nullptr;
+        c = form.FindByControlId(LOWORD(wParam));
         if (!c) return LRESULT{0};
       }
       return c->Command(HIWORD(wParam));
     }
     case WM_NOTIFY: {
       auto* header = reinterpret_cast<NMHDR*>(lParam);
-      WinControl* c = header ? WinControl::FromHandle(header->hwndFrom) : nullptr;
+      WinControl* c = header ? form.ControlOf(header->hwndFrom) : nullptr;
       if (!c) return std::nullopt;
       return c->Notify(header);
     }
     case WM_HSCROLL:
     case WM_VSCROLL: {
-      WinControl* c = WinControl::FromHandle(reinterpret_cast<HWND>(lParam));
+      WinControl* c = form.ControlOf(reinterpret_cast<HWND>(lParam));
       if (!c) return std::nullopt;
       return c->Scroll(LOWORD(wParam));
     }
@@ -180,7 +285,7 @@ std::optional<LRESULT> ReflectToControl(HWND parent, UINT message, WPARAM wParam
     case WM_CTLCOLOREDIT:
     case WM_CTLCOLORBTN:
     case WM_CTLCOLORLISTBOX: {
-      WinControl* c = WinControl::FromHandle(reinterpret_cast<HWND>(lParam));
+      WinControl* c = form.ControlOf(reinterpret_cast<HWND>(lParam));
       if (!c) return std::nullopt;
       return reinterpret_cast<LRESULT>(c->CtlColor(reinterpret_cast<HDC>(wParam)));
     }

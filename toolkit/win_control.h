@@ -9,6 +9,8 @@
 #include <functional>
 #include <optional>
 #include <string>
+#include <string_view>
+#include <vector>
 
 #include "toolkit/core/color.h"
 #include "toolkit/core/font.h"
@@ -17,15 +19,33 @@
 
 namespace tk {
 
+namespace form {
+struct ObjectNode;
+}
+
 class Container;
 class TForm;
 
 // Where a new component goes: the form that owns it and the surface that
-// carries it (the form itself or a panel).
+// carries it (the form itself or a panel); for a component of a stored
+// description, also its stored object, from which its window is made in
+// place (bounds, visibility, frame) rather than moved there afterwards.
 struct ParentSite {
   TForm& form;
   Container& container;
+  const form::ObjectNode* stored = nullptr;
 };
+
+// What a stored object gives a window before its properties are applied:
+// its bounds when all four of Left, Top, Width and Height are stored, and
+// its stored Visible.
+struct StoredPlacement {
+  std::optional<RECT> bounds;  // left, top, width, height
+  bool visible = true;
+};
+StoredPlacement PlacementOf(const ParentSite& site);
+// The stored identifier of a property (BorderStyle = bsNone), or empty.
+std::string StoredIdentifier(const ParentSite& site, std::string_view name);
 
 class WinControl {
  public:
@@ -78,12 +98,23 @@ class WinControl {
   void BeginStoredProperties() { storing_ = true; }
   void EndStoredProperties();
 
-  static WinControl* FromHandle(HWND hwnd);
+  // Messages to the native window reach the filters first, the last added
+  // first; each answers or hands the message on with next. The window's own
+  // procedure is replaced once, when the first filter comes, and given back
+  // when the window goes; no window property is asked per message.
+  using Next = std::function<LRESULT(UINT, WPARAM, LPARAM)>;
+  using MessageFilter = std::function<LRESULT(UINT message, WPARAM wParam, LPARAM lParam, const Next& next)>;
+  // Returns the filter's key for RemoveMessageFilter.
+  int AddMessageFilter(MessageFilter filter);
+  void RemoveMessageFilter(int key);
 
  protected:
-  // Creates the native window on the site's surface, visible, at 0,0.
+  // Creates the native window on the site's surface: in its stored place
+  // (narrower by insetRight, room for a part beside it) and visibility when
+  // the site has a stored object, and then holds the properties that follow
+  // until EndStoredProperties; else visible at 0,0.
   void CreateNative(const ParentSite& site, const wchar_t* windowClass, DWORD style,
-                    DWORD exStyle = 0);
+                    DWORD exStyle = 0, int insetRight = 0);
   // For controls whose window another object owns (panels).
   void AdoptWindow(const ParentSite& site, HWND hwnd);
   virtual void ApplyBounds();
@@ -98,7 +129,11 @@ class WinControl {
 
  private:
   void Attach(const ParentSite& site, HWND hwnd);
-  void ApplyFont();
+  void ApplyFont(bool redraw);
+  static LRESULT CALLBACK FilteredProc(HWND hwnd, UINT message, WPARAM wParam, LPARAM lParam);
+  LRESULT Filtered(std::size_t below, UINT message, WPARAM wParam, LPARAM lParam);
+  void HookWindow();
+  void UnhookWindow();
 
   HWND hwnd_ = nullptr;
   bool ownsWindow_ = false;
@@ -112,6 +147,14 @@ class WinControl {
   bool boundsPending_ = false;
   bool fontPending_ = false;
   bool framePending_ = false;
+  RECT madeAt_{};  // the bounds the window was made with (left, top, width, height)
+  struct Filter {
+    int key;
+    MessageFilter filter;
+  };
+  std::vector<Filter> filters_;
+  int nextFilterKey_ = 1;
+  WNDPROC windowProc_ = nullptr;  // the window's own, while the filters stand in front of it
   FontRecord font_;
   SharedFont fontHandle_;  // shared with every control of the same font
   TColor color_ = clBtnFace;
@@ -121,6 +164,6 @@ class WinControl {
 
 // For the windows that carry windowed components: hands a notification to the
 // control that sent it. Empty when the message is none of ours.
-std::optional<LRESULT> ReflectToControl(HWND parent, UINT message, WPARAM wParam, LPARAM lParam);
+std::optional<LRESULT> ReflectToControl(const TForm& form, UINT message, WPARAM wParam, LPARAM lParam);
 
 }  // namespace tk

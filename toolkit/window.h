@@ -5,6 +5,8 @@
 
 #include <windows.h>
 
+#include <string>
+
 namespace tk {
 
 // The module that holds this code: the plug-in DLL inside the host, the test
@@ -26,12 +28,18 @@ class Window {
   // Creates the window; the object receives its messages from WM_NCCREATE on.
   bool CreateHandle(DWORD exStyle, DWORD style, HWND parent, int x, int y, int width,
                     int height, const wchar_t* caption = L"");
+  // The same, showing the module's icon resource of that name in its caption
+  // and task switcher; false also when the module has no such icon.
+  bool CreateHandleWithIcon(const std::wstring& iconResource, DWORD exStyle, DWORD style, HWND parent, int x,
+                            int y, int width, int height, const wchar_t* caption);
   virtual LRESULT HandleMessage(UINT message, WPARAM wParam, LPARAM lParam);
   LRESULT DefaultHandler(UINT message, WPARAM wParam, LPARAM lParam);
   // Called after the window is gone (WM_NCDESTROY).
   virtual void HandleDestroyed() {}
 
  private:
+  bool Create(const wchar_t* windowClass, DWORD exStyle, DWORD style, HWND parent, int x, int y, int width,
+              int height, const wchar_t* caption);
   static LRESULT CALLBACK WindowProc(HWND hwnd, UINT message, WPARAM wParam, LPARAM lParam);
   HWND hwnd_ = nullptr;
 };

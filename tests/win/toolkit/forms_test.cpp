@@ -109,6 +109,113 @@ TEST(Forms, LoadingMakesEachWindowOnce) {
   }
 }
 
+// Windows moved or resized after they were made, by class, while a form loads.
+std::map<std::string, int>* moving = nullptr;
+
+LRESULT CALLBACK CountMoves(int code, WPARAM wParam, LPARAM lParam) {
+  const auto* call = reinterpret_cast<const CWPSTRUCT*>(lParam);
+  if (moving && code == HC_ACTION && call->message == WM_WINDOWPOSCHANGED) {
+    const auto* pos = reinterpret_cast<const WINDOWPOS*>(call->lParam);
+    if ((pos->flags & (SWP_NOMOVE | SWP_NOSIZE)) != (SWP_NOMOVE | SWP_NOSIZE)) {
+      char name[64] = {};
+      GetClassNameA(call->hwnd, name, sizeof name);
+      ++(*moving)[name];
+    }
+  }
+  return CallNextHookEx(nullptr, code, wParam, lParam);
+}
+
+// A window of a stored description is made where the description puts it,
+// with its stored frame: each move of a window costs a trip to the window
+// system, and the dialogs open with dozens of them.
+TEST(Forms, StoredWindowsAreMadeInPlace) {
+  std::map<std::string, int> moves;
+  moving = &moves;
+  HHOOK hook = SetWindowsHookExW(WH_CALLWNDPROC, &CountMoves, nullptr, GetCurrentThreadId());
+  TTestForm form;
+  UnhookWindowsHookEx(hook);
+  moving = nullptr;
+  // The combo box sizes its own parts when it takes its font, and the spin
+  // arrows size themselves to their buddy, as any do.
+  for (const char* cls : {"Edit", "Button", "Tarvex2.Window", "msctls_trackbar32"})
+    EXPECT_EQ(moves[cls], 0) << cls;
+
+  // Where they stand: the spin box's edit with its arrows beside it, within the stored bounds.
+  auto& spin = form.Get<tk::TSpinEdit>("SpinEdit1");
+  auto frameOf = [&](HWND hwnd) {
+    RECT r{};
+    GetWindowRect(hwnd, &r);
+    MapWindowPoints(nullptr, form.Handle(), reinterpret_cast<POINT*>(&r), 2);
+    return r;
+  };
+  const RECT edit = frameOf(spin.Handle());
+  const RECT arrows = frameOf(GetWindow(spin.Handle(), GW_HWNDNEXT));
+  EXPECT_EQ(edit.left, 96);
+  EXPECT_EQ(edit.top, 64);
+  EXPECT_EQ(arrows.left, edit.right);
+  EXPECT_EQ(arrows.right, 96 + 110);
+  EXPECT_EQ(arrows.bottom - arrows.top, 26);
+  // An edit stored without a border is made without one; its bevel is inside.
+  auto& named = form.Get<tk::TLabeledEdit>("LEdit1");
+  EXPECT_FALSE(GetWindowLongPtrW(named.Handle(), GWL_EXSTYLE) & WS_EX_CLIENTEDGE);
+  RECT client{};
+  GetClientRect(named.Handle(), &client);
+  EXPECT_EQ(client.right, 135 - 4);
+  EXPECT_EQ(client.bottom, 23 - 4);
+}
+
+// Filters stand in front of a control's window, the last added first; a
+// filter may answer alone, hand on, or remove itself while it answers.
+TEST(Forms, MessageFiltersStandInFrontOfTheWindow) {
+  TTestForm form;
+  auto& button = form.Get<tk::TButton>("ButtonOK");
+  const UINT probe = WM_APP + 5;
+  std::string seen;
+  const int first = button.AddMessageFilter([&](UINT m, WPARAM w, LPARAM l, const tk::WinControl::Next& next) {
+    if (m == probe) seen += "first ";
+    return next(m, w, l);
+  });
+  int second = 0;
+  second = button.AddMessageFilter([&](UINT m, WPARAM w, LPARAM l, const tk::WinControl::Next& next) {
+    if (m != probe) return next(m, w, l);
+    seen += "second ";
+    if (w == 1) return LRESULT{42};  // answered here, the rest never see it
+    if (w == 2) button.RemoveMessageFilter(second);
+    return next(m, w, l);
+  });
+  EXPECT_EQ(SendMessageW(button.Handle(), probe, 0, 0), 0);
+  EXPECT_EQ(seen, "second first ");
+  seen.clear();
+  EXPECT_EQ(SendMessageW(button.Handle(), probe, 1, 0), 42);
+  EXPECT_EQ(seen, "second ");
+  seen.clear();
+  SendMessageW(button.Handle(), probe, 2, 0);
+  SendMessageW(button.Handle(), probe, 2, 0);
+  EXPECT_EQ(seen, "second first first ") << "removed while it answered";
+  button.RemoveMessageFilter(first);
+  seen.clear();
+  SendMessageW(button.Handle(), probe, 0, 0);
+  EXPECT_EQ(seen, "");
+  // The button still answers as a button.
+  SendMessageW(button.Handle(), BM_SETSTATE, TRUE, 0);
+  EXPECT_TRUE(SendMessageW(button.Handle(), BM_GETSTATE, 0, 0) & BST_PUSHED);
+}
+
+// Notifications find their control through the form's own table: a window
+// that only shares a control's id is not taken for it.
+TEST(Forms, AWindowWithAComponentsIdIsNotTheComponent) {
+  TTestForm form;
+  auto& button = form.Get<tk::TButton>("ButtonOK");
+  EXPECT_EQ(form.ControlOf(button.Handle()), &button);
+  HWND stranger = CreateWindowExW(0, L"BUTTON", L"", WS_CHILD, 0, 0, 10, 10, form.Handle(),
+                                  reinterpret_cast<HMENU>(static_cast<INT_PTR>(button.ControlId())), nullptr,
+                                  nullptr);
+  ASSERT_TRUE(stranger);
+  EXPECT_EQ(form.ControlOf(stranger), nullptr);
+  EXPECT_EQ(form.ControlOf(nullptr), nullptr);
+  DestroyWindow(stranger);
+}
+
 TEST(Forms, TabOrderFollowsTabOrderPerParent) {
   TTestForm form;
   std::vector<std::string> order;
