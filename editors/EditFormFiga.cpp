@@ -72,8 +72,8 @@ void PreviewColour(gauges::TGauge& gauge, void (gauges::TGauge::*setter)(tk::TCo
 // and kept until the author changes the box.
 void FillNumber(tk::TSpinEdit& field, nb::HostSlot slot, int whenNil) {
   field.SetIntegerReader(&ReadNumberText);
-  field.SetValue(whenNil);
   if (slot != nullptr) field.SetText(slot);
+  else field.SetValue(whenNil);
 }
 
 std::string NumberText(const tk::TSpinEdit& field) {

@@ -37,12 +37,12 @@ void TFormNumber::SetUpNumber(tk::TLabel& caption, const LocalisedText& text, tk
   field.SetMinValue(kNumberFieldMin);
   field.SetMaxValue(kNumberFieldMax);
   field.SetIntegerReader(&ReadNumberText);
-  field.SetValue(0);
-  field.SetVisible(true);
   // A nil slot shows 0; any stored text is shown as it stands, so that a
   // host variable or a number outside the range survives until the author
   // changes the field.
   if (slot != nullptr) field.SetText(nb::ReadHostString(slot));
+  else field.SetValue(0);
+  field.SetVisible(true);
 }
 
 }  // namespace editors

@@ -10,6 +10,7 @@
 #include "base/core/author.h"
 #include "base/core/encodings.h"
 #include "base/core/font_spec.h"
+#include "base/core/loc_rules.h"
 #include "base/core/version.h"
 #include "toolkit/buttons.h"
 #include "toolkit/edits.h"
@@ -36,12 +37,14 @@ tk::CodedText BuiltIn(const LocalisedText& text) {
 
 }  // namespace
 
-tk::CodedText LocalisedCaption(std::string_view key, const tk::CodedText& builtIn) {
-  if (!nb::LocKeyExists(key, kLocFile)) return builtIn;
-  return tk::CodedText{nb::LocLookup(key, kLocFile), tk::kAnsiCodePage};
+tk::CodedText TEditorForm::LocalisedCaption(std::string_view key, const tk::CodedText& builtIn) const {
+  const nb::loc::FileReader kept = [this](std::string_view) { return locFile_; };
+  if (!nb::loc::LocKeyExists(key, kLocFile, kept)) return builtIn;
+  return tk::CodedText{nb::loc::LocLookup(key, kLocFile, kept), tk::kAnsiCodePage};
 }
 
-TEditorForm::TEditorForm(std::string className) : tk::TForm(std::move(className)) {
+TEditorForm::TEditorForm(std::string className)
+    : tk::TForm(std::move(className)), locFile_(nb::ReadWholeFile(nb::HostFolder() + std::string(kLocFile))) {
   BindComponentTable(this, kFrameComponents);
 }
 
@@ -91,17 +94,17 @@ bool TEditorForm::ChooseFont(tk::TEdit& field, tk::TLabel& fontLabel) {
   return true;
 }
 
-void TEditorForm::Localise(tk::TLabel& label, const LocalisedText& text) {
+void TEditorForm::Localise(tk::TLabel& label, const LocalisedText& text) const {
   label.SetCaption(BuiltIn(text));
   label.SetCaption(LocalisedCaption(text.key, label.CaptionText()));
 }
 
-void TEditorForm::Localise(tk::TCheckBox& box, const LocalisedText& text) {
+void TEditorForm::Localise(tk::TCheckBox& box, const LocalisedText& text) const {
   box.SetCaption(BuiltIn(text));
   box.SetCaption(LocalisedCaption(text.key, box.CaptionText()));
 }
 
-void TEditorForm::Localise(tk::TLabeledEdit& edit, const LocalisedText& text) {
+void TEditorForm::Localise(tk::TLabeledEdit& edit, const LocalisedText& text) const {
   Localise(edit.EditLabel(), text);
   edit.PlaceLabel();
 }

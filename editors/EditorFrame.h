@@ -9,6 +9,7 @@
 #include <windows.h>
 
 #include <memory>
+#include <optional>
 #include <string>
 #include <vector>
 
@@ -52,9 +53,9 @@ class TEditorForm : public tk::TForm {
 
   // Localised captions: the built-in text first, then the localisation
   // file's text for the key when it has one.
-  static void Localise(tk::TLabel& label, const LocalisedText& text);
-  static void Localise(tk::TLabeledEdit& edit, const LocalisedText& text);
-  static void Localise(tk::TCheckBox& box, const LocalisedText& text);
+  void Localise(tk::TLabel& label, const LocalisedText& text) const;
+  void Localise(tk::TLabeledEdit& edit, const LocalisedText& text) const;
+  void Localise(tk::TCheckBox& box, const LocalisedText& text) const;
 
   tk::TLabeledEdit* LEdit1 = nullptr;
   tk::TLabel* LabelCommand = nullptr;
@@ -85,12 +86,15 @@ class TEditorForm : public tk::TForm {
   tk::TFontDialog FontDialog1;
 
  private:
+  // Localised text: the built-in Windows-1251 text, or the localisation
+  // file's (in the system's ANSI code page) when the file has the key.
+  tk::CodedText LocalisedCaption(std::string_view key, const tk::CodedText& builtIn) const;
+
   // Names and chooser keys of the fields, while their windows exist.
   std::vector<std::unique_ptr<FieldAccess>> fieldAccess_;
+  // The localisation file as the dialog opened: read once per opening, so
+  // a change to it shows the next time a dialog opens.
+  std::optional<std::string> locFile_;
 };
-
-// Localised text: the built-in Windows-1251 text, or the localisation
-// file's (in the system's ANSI code page) when the file has the key.
-tk::CodedText LocalisedCaption(std::string_view key, const tk::CodedText& builtIn);
 
 }  // namespace editors

@@ -76,8 +76,9 @@ std::string NumberText(const tk::TSpinEdit& field) {
 }
 
 // A text field: its localised caption and the slot's text as it stands.
-void FillTextField(tk::TLabeledEdit& field, const LocalisedText& caption, nb::HostSlot slot) {
-  TEditorForm::Localise(field, caption);
+void FillTextField(const TEditorForm& form, tk::TLabeledEdit& field, const LocalisedText& caption,
+                   nb::HostSlot slot) {
+  form.Localise(field, caption);
   field.SetText(nb::ReadHostString(slot));
 }
 
@@ -118,10 +119,10 @@ bool EditSetColor(nb::HostSlot* slots) {
       [&](TFormFree& f) {
         f.SpeedButton1->SetVisible(true);
         f.SpeedButton2->SetVisible(true);
-        FillTextField(*f.LEdit2, captions::kBackColour, slots[1]);
+        FillTextField(f, *f.LEdit2, captions::kBackColour, slots[1]);
         f.SpeedButton9->SetVisible(true);
         f.SpeedButton4->SetVisible(true);
-        FillTextField(*f.LEdit3, captions::kOutsideColour, slots[2]);
+        FillTextField(f, *f.LEdit3, captions::kOutsideColour, slots[2]);
       },
       [](TFormFree& f) { return SlotTexts{f.LEdit1->Text(), f.LEdit2->Text(), f.LEdit3->Text()}; });
 }
@@ -135,7 +136,7 @@ bool EditDubl(int action, tk::TSpeedButton* TDublForm::*chooser, const Localised
       [&](TDublForm& f) {
         (f.*chooser)->SetVisible(true);
         f.SpeedButton2->SetVisible(true);
-        FillTextField(*f.LEdit2, caption, slots[1]);
+        FillTextField(f, *f.LEdit2, caption, slots[1]);
       },
       [](TDublForm& f) { return SlotTexts{f.LEdit1->Text(), f.LEdit2->Text()}; });
 }
@@ -144,7 +145,7 @@ bool EditSetVisible(nb::HostSlot* slots) {
   return RunEditor(
       8, FormComboSpin4, slots,
       [&](TFormComboSpin4& f) {
-        TEditorForm::Localise(*f.Label1, captions::kShowHide);
+        f.Localise(*f.Label1, captions::kShowHide);
         f.ComboBox1->AddItem("Show");
         f.ComboBox1->AddItem("Hide");
         const std::string word = nb::ReadHostString(slots[1]);

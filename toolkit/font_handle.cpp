@@ -2,6 +2,7 @@
 
 #include <algorithm>
 
+#include "toolkit/paint_buffer.h"
 #include "toolkit/text.h"
 
 namespace tk {
@@ -24,8 +25,9 @@ Font CreateFontHandle(const FontRecord& font, BYTE quality) {
 }
 
 int ScreenPixelsPerInch() {
-  WindowDC screen(nullptr);
-  int ppi = screen.get() ? GetDeviceCaps(screen.get(), LOGPIXELSY) : 0;
+  // A memory DC of the screen's kind answers as the screen does.
+  HDC screen = PaintBuffer::Shared().dc();
+  int ppi = screen ? GetDeviceCaps(screen, LOGPIXELSY) : 0;
   return ppi > 0 ? ppi : 96;
 }
 

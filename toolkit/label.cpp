@@ -1,5 +1,6 @@
 #include "toolkit/label.h"
 
+#include "toolkit/paint_buffer.h"
 #include "toolkit/text.h"
 
 namespace tk {
@@ -42,12 +43,13 @@ UINT TLabel::TextFormat() const {
 
 void TLabel::AdjustSize() {
   if (!autoSize_) return;
-  WindowDC screen(nullptr);
-  SelectObjectGuard font(screen.get(), fonts_.Get(Font()));
+  // Measured on the process's kept memory DC, of the screen's kind: no
+  // screen DC is asked of the window system per caption.
+  HDC screen = PaintBuffer::Shared().dc();
+  SelectObjectGuard font(screen, fonts_.Get(Font()));
   std::wstring text = caption_.empty() ? std::wstring(L" ") : Widen(caption_, codePage_);
   RECT r{0, 0, wordWrap_ ? Width() : 0, 0};
-  DrawTextW(screen.get(), text.c_str(), static_cast<int>(text.size()), &r,
-            TextFormat() | DT_CALCRECT);
+  DrawTextW(screen, text.c_str(), static_cast<int>(text.size()), &r, TextFormat() | DT_CALCRECT);
   if (caption_.empty()) r.right = 0;
   SetBounds(Left(), Top(), wordWrap_ ? Width() : r.right - r.left, r.bottom - r.top);
 }

@@ -126,10 +126,35 @@ void CheckFieldNames() {
   }
 }
 
+// A dialog reads the file once as it opens: a change shows at the next opening.
+void CheckChangesShowAtTheNextOpening() {
+  const std::string loc = FolderOf(ThisProgram()) + "Tarvex.loc";
+  std::string kept;
+  {
+    std::ifstream in(loc, std::ios::binary);
+    kept.assign(std::istreambuf_iterator<char>(in), {});
+  }
+  auto write = [&](const std::string& text) { std::ofstream(loc, std::ios::binary | std::ios::trunc) << text; };
+  auto objectCaptionAtOpen = [] {
+    std::string caption;
+    Slots slots({"Rect1"});
+    RunEdit(2, slots, [&](tk::TForm& form) { caption = CaptionOf(form, "LEdit1").bytes; });
+    return caption;
+  };
+  write("001*Changed:\r\n");
+  EXPECT_EQ(objectCaptionAtOpen(), "Changed:");
+  write("001*Again:\r\n");
+  EXPECT_EQ(objectCaptionAtOpen(), "Again:");
+  DeleteFileA(loc.c_str());
+  EXPECT_NE(objectCaptionAtOpen(), "Again:") << "the built-in caption";
+  write(kept);
+}
+
 TEST(EnglishCaptions, ComeFromTheShippedLocalisationFile) {
   if (std::getenv(kChildVariable) != nullptr) {
     CheckCaptions();
     CheckFieldNames();
+    CheckChangesShowAtTheNextOpening();
     return;
   }
 
