@@ -12,6 +12,7 @@ TComboBox::TComboBox(const ParentSite& site, ComboStyle style) : style_(style) {
   CreateNative(site, L"COMBOBOX",
                (style == ComboStyle::csDropDownList ? CBS_DROPDOWNLIST : CBS_DROPDOWN) | CBS_AUTOHSCROLL |
                    WS_VSCROLL | WS_TABSTOP);
+  PlaceAfterStoredProperties();
   SetBounds(0, 0, 145, 21);
 }
 

@@ -115,7 +115,7 @@ void WinControl::EndStoredProperties() {
   if (std::exchange(framePending_, false)) FrameChanged();
   if (std::exchange(fontPending_, false)) ApplyFont(false);
   const RECT now{left_, top_, width_, height_};
-  if (std::exchange(boundsPending_, false) && !EqualRect(&now, &madeAt_)) ApplyBounds();
+  if (std::exchange(boundsPending_, false) && (placeAfterStored_ || !EqualRect(&now, &madeAt_))) ApplyBounds();
 }
 
 void WinControl::CreateNative(const ParentSite& site, const wchar_t* windowClass, DWORD style,

@@ -118,6 +118,10 @@ class WinControl {
   // For controls whose window another object owns (panels).
   void AdoptWindow(const ParentSite& site, HWND hwnd);
   virtual void ApplyBounds();
+  // For a window whose size is not its bounds (a combo box's includes its
+  // list): the stored bounds reach it through ApplyBounds after the stored
+  // properties, even when it was made at them.
+  void PlaceAfterStoredProperties() { placeAfterStored_ = true; }
   // Puts a new native window in place of the current one (a style that
   // cannot change after creation); the old one is destroyed.
   void ReplaceWindow(HWND fresh);
@@ -148,6 +152,7 @@ class WinControl {
   bool fontPending_ = false;
   bool framePending_ = false;
   RECT madeAt_{};  // the bounds the window was made with (left, top, width, height)
+  bool placeAfterStored_ = false;
   struct Filter {
     int key;
     MessageFilter filter;

@@ -137,6 +137,9 @@ nb::HostSlot Block(const char* text) { return text ? nb::NewGlobalString(text) :
 
 LRESULT CALLBACK FloorProc(HWND window, UINT message, WPARAM wParam, LPARAM lParam) {
   if (message == WM_CLOSE) {
+    // As a modal dialog ends: the owner is enabled before the dialog goes,
+    // so that it is active again (the next editor opens over it).
+    if (HWND owner = GetWindow(window, GW_OWNER)) EnableWindow(owner, TRUE);
     DestroyWindow(window);
     return 0;
   }
