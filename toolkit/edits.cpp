@@ -26,8 +26,8 @@ void KeptText::Changed() {
   if (!setting_) changed_ = true;
 }
 
-TCustomEdit::TCustomEdit(const ParentSite& site, DWORD exStyle, int insetRight) {
-  CreateNative(site, L"EDIT", ES_AUTOHSCROLL | WS_TABSTOP, exStyle, insetRight);
+TCustomEdit::TCustomEdit(const ParentSite& site, DWORD exStyle, int insetRight, MessageFilter fromCreation) {
+  CreateNative(site, L"EDIT", ES_AUTOHSCROLL | WS_TABSTOP, exStyle, insetRight, std::move(fromCreation));
 }
 
 void TCustomEdit::SetMaxLength(int length) { SendMessageW(Handle(), EM_LIMITTEXT, std::max(0, length), 0); }
@@ -45,40 +45,52 @@ HBRUSH TCustomEdit::CtlColor(HDC dc) {
   return GetSysColorBrush(COLOR_WINDOW);
 }
 
-// A stored BorderStyle = bsNone makes the window without its sunken frame.
+namespace {
+EditFrame StoredFrame(const ParentSite& site) {
+  EditFrame frame;
+  frame.border = StoredIdentifier(site, "BorderStyle") != "bsNone";
+  const std::string bevel = StoredIdentifier(site, "BevelKind");
+  if (bevel == "bkTile") frame.bevel = BevelKind::bkTile;
+  else if (bevel == "bkSoft") frame.bevel = BevelKind::bkSoft;
+  else if (bevel == "bkFlat") frame.bevel = BevelKind::bkFlat;
+  return frame;
+}
+}  // namespace
+
+// The window is made with its stored frame, the filter that draws the bevel
+// already in front of it: no frame change follows.
 TEdit::TEdit(const ParentSite& site)
-    : TCustomEdit(site, StoredIdentifier(site, "BorderStyle") == "bsNone" ? 0 : WS_EX_CLIENTEDGE) {
-  border_ = (GetWindowLongPtrW(Handle(), GWL_EXSTYLE) & WS_EX_CLIENTEDGE) != 0;
-  frameFilter_ = AddMessageFilter(
-      [this](UINT m, WPARAM w, LPARAM l, const Next& next) { return FrameFilter(m, w, l, next); });
+    : EditFrame(StoredFrame(site)),
+      TCustomEdit(site, border ? WS_EX_CLIENTEDGE : 0, 0,
+                  [this](UINT m, WPARAM w, LPARAM l, const Next& next) { return FrameFilter(m, w, l, next); }) {
   SetBounds(0, 0, 121, 21);
 }
 
-// The filter goes with the object; the window may outlive it by a moment.
-TEdit::~TEdit() { RemoveMessageFilter(frameFilter_); }
+// The filter reads the frame, which outlives the window (a base made first).
+TEdit::~TEdit() = default;
 
 void TEdit::SetBevelKind(BevelKind kind) {
-  if (kind == bevel_) return;
-  bevel_ = kind;
+  if (kind == bevel) return;
+  bevel = kind;
   UpdateFrame();
 }
 
 void TEdit::SetBorder(bool single) {
-  if (single == border_) return;
-  border_ = single;
+  if (single == border) return;
+  border = single;
   UpdateFrame();
 }
 
 void TEdit::UpdateFrame() {
   LONG_PTR ex = GetWindowLongPtrW(Handle(), GWL_EXSTYLE);
-  ex = border_ ? (ex | WS_EX_CLIENTEDGE) : (ex & ~static_cast<LONG_PTR>(WS_EX_CLIENTEDGE));
+  ex = border ? (ex | WS_EX_CLIENTEDGE) : (ex & ~static_cast<LONG_PTR>(WS_EX_CLIENTEDGE));
   SetWindowLongPtrW(Handle(), GWL_EXSTYLE, ex);
   FrameChanged();
 }
 
 LRESULT TEdit::FrameFilter(UINT message, WPARAM wParam, LPARAM lParam, const Next& next) {
   const HWND hwnd = Handle();
-  bool bevelled = bevel_ != BevelKind::bkNone;
+  bool bevelled = bevel != BevelKind::bkNone;
   if (message == WM_NCCALCSIZE && bevelled) {
     LRESULT result = next(message, wParam, lParam);
     auto* r = reinterpret_cast<RECT*>(lParam);  // first rectangle in both forms
@@ -92,7 +104,7 @@ LRESULT TEdit::FrameFilter(UINT message, WPARAM wParam, LPARAM lParam, const Nex
       RECT r{};
       GetWindowRect(hwnd, &r);
       OffsetRect(&r, -r.left, -r.top);
-      if (border_) InflateRect(&r, -GetSystemMetrics(SM_CXEDGE), -GetSystemMetrics(SM_CYEDGE));
+      if (border) InflateRect(&r, -GetSystemMetrics(SM_CXEDGE), -GetSystemMetrics(SM_CYEDGE));
       DrawEdge(dc, &r, EDGE_ETCHED, BF_RECT);
       ReleaseDC(hwnd, dc);
     }

@@ -44,7 +44,9 @@ class TCustomEdit : public WinControl {
  public:
   // exStyle: the window's frame; insetRight: room kept beside the edit's
   // window within the control's bounds (the spin box's arrows).
-  explicit TCustomEdit(const ParentSite& site, DWORD exStyle = WS_EX_CLIENTEDGE, int insetRight = 0);
+  // fromCreation: a message filter in front of the window from its first message.
+  explicit TCustomEdit(const ParentSite& site, DWORD exStyle = WS_EX_CLIENTEDGE, int insetRight = 0,
+                       MessageFilter fromCreation = {});
   // The text's bytes: as the program set them while the field shows them.
   std::string Text() const { return text_.Get(Handle()); }
   // Shows the text as it stands; not a change by the author.
@@ -61,22 +63,27 @@ class TCustomEdit : public WinControl {
   KeptText text_;
 };
 
+// The frame of an edit box, apart so that it exists before the edit's
+// window is made: the window measures its frame as it is made.
+struct EditFrame {
+  BevelKind bevel = BevelKind::bkNone;
+  bool border = true;
+};
+
 // An edit box; with BevelKind bkTile and no border it shows an etched
-// two-pixel frame drawn in its non-client area.
-class TEdit : public TCustomEdit {
+// two-pixel frame drawn in its non-client area. Made from a stored object,
+// its window is made with its stored frame.
+class TEdit : private EditFrame, public TCustomEdit {
  public:
   explicit TEdit(const ParentSite& site);
   ~TEdit() override;
   void SetBevelKind(BevelKind kind);
   void SetBorder(bool single);
-  BevelKind GetBevelKind() const { return bevel_; }
+  BevelKind GetBevelKind() const { return bevel; }
 
  private:
   LRESULT FrameFilter(UINT message, WPARAM wParam, LPARAM lParam, const Next& next);
-  int frameFilter_ = 0;
   void UpdateFrame();
-  BevelKind bevel_ = BevelKind::bkNone;
-  bool border_ = true;
 };
 
 // An edit whose caption is a label standing above it on the same surface.

@@ -19,7 +19,7 @@ void PanelSurface::Create(HWND parent, int id, const StoredPlacement& placement)
                     WS_CHILD | (placement.visible ? WS_VISIBLE : 0) | WS_CLIPCHILDREN | WS_CLIPSIBLINGS, parent,
                     b.left, b.top, b.right, b.bottom))
     throw std::runtime_error("cannot create a panel window");
-  SetWindowLongPtrW(Handle(), GWLP_ID, id);
+  if (id != 0) SetWindowLongPtrW(Handle(), GWLP_ID, id);  // made with none
 }
 
 LRESULT PanelSurface::HandleMessage(UINT message, WPARAM wParam, LPARAM lParam) {

@@ -77,6 +77,21 @@ void WinControl::UnhookWindow() {
   windowProc_ = nullptr;
 }
 
+LRESULT CALLBACK WinControl::OnCreating(int code, WPARAM wParam, LPARAM lParam) {
+  if (code == HCBT_CREATEWND) {
+    // The window made under the hook is the control's: it names the control
+    // as its creation parameter (which native controls leave alone).
+    const auto* created = reinterpret_cast<const CBT_CREATEWNDW*>(lParam);
+    auto* self = static_cast<WinControl*>(created->lpcs->lpCreateParams);
+    if (self && self->awaitingWindow_ && !self->hwnd_) {
+      self->awaitingWindow_ = false;
+      self->hwnd_ = reinterpret_cast<HWND>(wParam);
+      self->HookWindow();
+    }
+  }
+  return CallNextHookEx(nullptr, code, wParam, lParam);
+}
+
 LRESULT CALLBACK WinControl::FilteredProc(HWND hwnd, UINT message, WPARAM wParam, LPARAM lParam) {
   auto* self = reinterpret_cast<WinControl*>(GetWindowLongPtrW(hwnd, GWLP_USERDATA));
   if (message == WM_NCDESTROY) {
@@ -119,7 +134,7 @@ void WinControl::EndStoredProperties() {
 }
 
 void WinControl::CreateNative(const ParentSite& site, const wchar_t* windowClass, DWORD style,
-                              DWORD exStyle, int insetRight) {
+                              DWORD exStyle, int insetRight, MessageFilter fromCreation) {
   id_ = site.form.NextControlId();
   const StoredPlacement placement = PlacementOf(site);
   if (placement.bounds) {
@@ -132,10 +147,25 @@ void WinControl::CreateNative(const ParentSite& site, const wchar_t* windowClass
   }
   visible_ = placement.visible;
   if (site.stored) storing_ = true;
+  // A filter from creation stands in front of the window as the system
+  // announces it (before its first message), through a hook of this
+  // thread's for as long as the window is being made.
+  HHOOK hook = nullptr;
+  if (fromCreation) {
+    filters_.push_back(Filter{nextFilterKey_++, std::move(fromCreation)});
+    awaitingWindow_ = true;
+    hook = SetWindowsHookExW(WH_CBT, &WinControl::OnCreating, nullptr, GetCurrentThreadId());
+  }
   HWND hwnd = CreateWindowExW(exStyle, windowClass, L"", WS_CHILD | (visible_ ? WS_VISIBLE : 0) | style, left_,
                               top_, std::max(0, width_ - insetRight), height_, site.container.Handle(),
-                              reinterpret_cast<HMENU>(static_cast<INT_PTR>(id_)), nullptr, nullptr);
-  if (!hwnd) throw std::runtime_error("cannot create a control window");
+                              reinterpret_cast<HMENU>(static_cast<INT_PTR>(id_)), nullptr, hook ? this : nullptr);
+  if (hook) UnhookWindowsHookEx(hook);
+  awaitingWindow_ = false;
+  if (!hwnd) {
+    hwnd_ = nullptr;
+    windowProc_ = nullptr;
+    throw std::runtime_error("cannot create a control window");
+  }
   ownsWindow_ = true;
   Attach(site, hwnd);
 }

@@ -113,8 +113,11 @@ class WinControl {
   // (narrower by insetRight, room for a part beside it) and visibility when
   // the site has a stored object, and then holds the properties that follow
   // until EndStoredProperties; else visible at 0,0.
+  // fromCreation: a filter in front of the window from its first message
+  // on (WM_NCCREATE, WM_NCCALCSIZE), so a frame of its own is measured as
+  // the window is made.
   void CreateNative(const ParentSite& site, const wchar_t* windowClass, DWORD style,
-                    DWORD exStyle = 0, int insetRight = 0);
+                    DWORD exStyle = 0, int insetRight = 0, MessageFilter fromCreation = {});
   // For controls whose window another object owns (panels).
   void AdoptWindow(const ParentSite& site, HWND hwnd);
   virtual void ApplyBounds();
@@ -135,6 +138,7 @@ class WinControl {
   void Attach(const ParentSite& site, HWND hwnd);
   void ApplyFont(bool redraw);
   static LRESULT CALLBACK FilteredProc(HWND hwnd, UINT message, WPARAM wParam, LPARAM lParam);
+  static LRESULT CALLBACK OnCreating(int code, WPARAM wParam, LPARAM lParam);
   LRESULT Filtered(std::size_t below, UINT message, WPARAM wParam, LPARAM lParam);
   void HookWindow();
   void UnhookWindow();
@@ -153,6 +157,7 @@ class WinControl {
   bool framePending_ = false;
   RECT madeAt_{};  // the bounds the window was made with (left, top, width, height)
   bool placeAfterStored_ = false;
+  bool awaitingWindow_ = false;  // during CreateNative with a filter from creation
   struct Filter {
     int key;
     MessageFilter filter;
