@@ -38,9 +38,8 @@ tk::CodedText BuiltIn(const LocalisedText& text) {
 }  // namespace
 
 tk::CodedText TEditorForm::LocalisedCaption(std::string_view key, const tk::CodedText& builtIn) const {
-  const nb::loc::FileReader kept = [this](std::string_view) { return locFile_; };
-  if (!nb::loc::LocKeyExists(key, kLocFile, kept)) return builtIn;
-  return tk::CodedText{nb::loc::LocLookup(key, kLocFile, kept), tk::kAnsiCodePage};
+  if (!locFile_ || !nb::loc::KeyExistsIn(*locFile_, key)) return builtIn;
+  return tk::CodedText{nb::loc::LookupIn(*locFile_, key), tk::kAnsiCodePage};
 }
 
 TEditorForm::TEditorForm(std::string className)

@@ -45,14 +45,20 @@ HBRUSH TCustomEdit::CtlColor(HDC dc) {
   return GetSysColorBrush(COLOR_WINDOW);
 }
 
+const std::vector<std::pair<std::string, BevelKind>>& BevelKindNames() {
+  static const std::vector<std::pair<std::string, BevelKind>> names = {
+      {"bkNone", BevelKind::bkNone}, {"bkTile", BevelKind::bkTile},
+      {"bkSoft", BevelKind::bkSoft}, {"bkFlat", BevelKind::bkFlat}};
+  return names;
+}
+
 namespace {
 EditFrame StoredFrame(const ParentSite& site) {
   EditFrame frame;
   frame.border = StoredIdentifier(site, "BorderStyle") != "bsNone";
   const std::string bevel = StoredIdentifier(site, "BevelKind");
-  if (bevel == "bkTile") frame.bevel = BevelKind::bkTile;
-  else if (bevel == "bkSoft") frame.bevel = BevelKind::bkSoft;
-  else if (bevel == "bkFlat") frame.bevel = BevelKind::bkFlat;
+  for (const auto& [name, kind] : BevelKindNames())
+    if (name == bevel) frame.bevel = kind;
   return frame;
 }
 }  // namespace
@@ -65,9 +71,6 @@ TEdit::TEdit(const ParentSite& site)
                   [this](UINT m, WPARAM w, LPARAM l, const Next& next) { return FrameFilter(m, w, l, next); }) {
   SetBounds(0, 0, 121, 21);
 }
-
-// The filter reads the frame, which outlives the window (a base made first).
-TEdit::~TEdit() = default;
 
 void TEdit::SetBevelKind(BevelKind kind) {
   if (kind == bevel) return;
@@ -138,9 +141,11 @@ void TLabeledEdit::SetEnabled(bool enabled) {
   label_->SetEnabled(enabled);
 }
 
-TSpinEdit::TSpinEdit(const ParentSite& site) : TCustomEdit(site, WS_EX_CLIENTEDGE, ArrowsWidth(PlacementOf(site))) {
+TSpinEdit::TSpinEdit(const ParentSite& site) : TSpinEdit(site, ArrowsWidth(PlacementOf(site))) {}
+
+// arrows: their width beside the edit's window when made in place, else 0.
+TSpinEdit::TSpinEdit(const ParentSite& site, int arrows) : TCustomEdit(site, WS_EX_CLIENTEDGE, arrows) {
   // The arrows are made in their place too, beside the edit's window.
-  const int arrows = ArrowsWidth(PlacementOf(site));
   updown_ = CreateWindowExW(0, UPDOWN_CLASSW, L"",
                             WS_CHILD | (Visible() ? WS_VISIBLE : 0) | UDS_SETBUDDYINT | UDS_NOTHOUSANDS |
                                 UDS_ARROWKEYS,

@@ -7,6 +7,8 @@
 #include <optional>
 #include <string>
 #include <string_view>
+#include <utility>
+#include <vector>
 
 #include "toolkit/label.h"
 #include "toolkit/win_control.h"
@@ -15,6 +17,8 @@
 namespace tk {
 
 enum class BevelKind { bkNone, bkTile, bkSoft, bkFlat };
+// The stored names of the bevel kinds.
+const std::vector<std::pair<std::string, BevelKind>>& BevelKindNames();
 
 // The text of an edit window as the program last set it, kept as bytes (the
 // host's, in the ANSI code page), and whether the author changed the field
@@ -76,7 +80,6 @@ struct EditFrame {
 class TEdit : private EditFrame, public TCustomEdit {
  public:
   explicit TEdit(const ParentSite& site);
-  ~TEdit() override;
   void SetBevelKind(BevelKind kind);
   void SetBorder(bool single);
   BevelKind GetBevelKind() const { return bevel; }
@@ -127,6 +130,7 @@ class TSpinEdit : public TCustomEdit {
   void ApplyBounds() override;
 
  private:
+  TSpinEdit(const ParentSite& site, int arrows);
   // The arrows' width for a spin box of these stored bounds (0 without).
   static int ArrowsWidth(const StoredPlacement& placement);
   void UpdateRange();

@@ -126,9 +126,7 @@ void AddStandardClasses(ClassRegistry& registry) {
   PropertyTable<TLabeledEdit> edit = {
       {"Text", StringSetter(&TLabeledEdit::SetText)},
       {"MaxLength", IntSetter(&TLabeledEdit::SetMaxLength)},
-      {"BevelKind", EnumSetter(&TLabeledEdit::SetBevelKind,
-                               {{"bkNone", BevelKind::bkNone}, {"bkTile", BevelKind::bkTile},
-                                {"bkSoft", BevelKind::bkSoft}, {"bkFlat", BevelKind::bkFlat}})},
+      {"BevelKind", EnumSetter(&TLabeledEdit::SetBevelKind, BevelKindNames())},
       {"BorderStyle", EnumSetter(&TLabeledEdit::SetBorder, {{"bsNone", false}, {"bsSingle", true}})},
       {"OnChange", EventSetter(&TLabeledEdit::OnChange)},
   };

@@ -12,8 +12,7 @@ namespace tk {
 
 TTrackBar::TTrackBar(const ParentSite& site) : surface_(site.container) {
   CreateNative(site, TRACKBAR_CLASSW, TBS_HORZ | TBS_AUTOTICKS | WS_TABSTOP);
-  frameFilter_ = AddMessageFilter(
-      [this](UINT m, WPARAM w, LPARAM l, const Next& next) { return BorderFilter(m, w, l, next); });
+  AddMessageFilter([this](UINT m, WPARAM w, LPARAM l, const Next& next) { return BorderFilter(m, w, l, next); });
   SetMin(0);
   SetMax(10);
   SetBounds(0, 0, 150, 45);
@@ -46,9 +45,6 @@ void TTrackBar::SetPosition(int value) {
 }
 
 void TTrackBar::SetFrequency(int value) { SendMessageW(Handle(), TBM_SETTICFREQ, value, 0); }
-
-// The filter goes with the object; the window may outlive it by a moment.
-TTrackBar::~TTrackBar() { RemoveMessageFilter(frameFilter_); }
 
 void TTrackBar::SetBorderWidth(int width) {
   border_ = std::max(0, width);

@@ -14,7 +14,6 @@ enum class TrackBarOrientation { trHorizontal, trVertical };
 class TTrackBar : public WinControl {
  public:
   explicit TTrackBar(const ParentSite& site);
-  ~TTrackBar() override;
   void SetOrientation(TrackBarOrientation orientation);
   int Min() const { return min_; }
   int Max() const { return max_; }
@@ -33,7 +32,6 @@ class TTrackBar : public WinControl {
 
  private:
   LRESULT BorderFilter(UINT message, WPARAM wParam, LPARAM lParam, const Next& next);
-  int frameFilter_ = 0;
   void PaintBorder(HDC dc);
   Container& surface_;
   int min_ = 0, max_ = 10;

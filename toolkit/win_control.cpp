@@ -46,9 +46,14 @@ std::string StoredIdentifier(const ParentSite& site, std::string_view name) {
 
 WinControl::~WinControl() {
   if (form_) form_->ForgetControl(this);
-  if (hwnd_) {
+  if (!hwnd_) return;
+  if (ownsWindow_) {
+    // The filters go first (they are of parts already gone); the window's
+    // messages pass straight to its own procedure until it is destroyed.
+    filters_.clear();
+    DestroyWindow(hwnd_);
+  } else {
     UnhookWindow();
-    if (ownsWindow_) DestroyWindow(hwnd_);
   }
 }
 
@@ -95,10 +100,9 @@ LRESULT CALLBACK WinControl::OnCreating(int code, WPARAM wParam, LPARAM lParam) 
 LRESULT CALLBACK WinControl::FilteredProc(HWND hwnd, UINT message, WPARAM wParam, LPARAM lParam) {
   auto* self = reinterpret_cast<WinControl*>(GetWindowLongPtrW(hwnd, GWLP_USERDATA));
   if (message == WM_NCDESTROY) {
-    // The window goes: its own procedure comes back before it answers.
-    WNDPROC own = self->windowProc_;
+    // The window's last message: nothing of it needs giving back.
     LRESULT result = self->Filtered(self->filters_.size(), message, wParam, lParam);
-    if (self->hwnd_ == hwnd && self->windowProc_ == own) self->UnhookWindow();
+    self->windowProc_ = nullptr;
     return result;
   }
   return self->Filtered(self->filters_.size(), message, wParam, lParam);
@@ -133,9 +137,7 @@ void WinControl::EndStoredProperties() {
   if (std::exchange(boundsPending_, false) && (placeAfterStored_ || !EqualRect(&now, &madeAt_))) ApplyBounds();
 }
 
-void WinControl::CreateNative(const ParentSite& site, const wchar_t* windowClass, DWORD style,
-                              DWORD exStyle, int insetRight, MessageFilter fromCreation) {
-  id_ = site.form.NextControlId();
+StoredPlacement WinControl::TakeStoredPlacement(const ParentSite& site) {
   const StoredPlacement placement = PlacementOf(site);
   if (placement.bounds) {
     const RECT& b = *placement.bounds;
@@ -145,8 +147,14 @@ void WinControl::CreateNative(const ParentSite& site, const wchar_t* windowClass
     height_ = b.bottom;
     madeAt_ = b;
   }
-  visible_ = placement.visible;
   if (site.stored) storing_ = true;
+  return placement;
+}
+
+void WinControl::CreateNative(const ParentSite& site, const wchar_t* windowClass, DWORD style,
+                              DWORD exStyle, int insetRight, MessageFilter fromCreation) {
+  id_ = site.form.NextControlId();
+  visible_ = TakeStoredPlacement(site).visible;
   // A filter from creation stands in front of the window as the system
   // announces it (before its first message), through a hook of this
   // thread's for as long as the window is being made.
@@ -174,17 +182,8 @@ void WinControl::AdoptWindow(const ParentSite& site, HWND hwnd) {
   id_ = site.form.NextControlId();
   if (site.stored) {
     // The owner made the window in its stored place (PlacementOf).
-    const StoredPlacement placement = PlacementOf(site);
-    if (placement.bounds) {
-      const RECT& b = *placement.bounds;
-      left_ = b.left;
-      top_ = b.top;
-      width_ = b.right;
-      height_ = b.bottom;
-      madeAt_ = b;
-    }
+    TakeStoredPlacement(site);
     visible_ = (GetWindowLongPtrW(hwnd, GWL_STYLE) & WS_VISIBLE) != 0;
-    storing_ = true;
   }
   SetWindowLongPtrW(hwnd, GWLP_ID, id_);
   ownsWindow_ = false;

@@ -136,6 +136,9 @@ class WinControl {
 
  private:
   void Attach(const ParentSite& site, HWND hwnd);
+  // The stored bounds become the control's and the window's to be; the
+  // stored properties that follow are held (EndStoredProperties).
+  StoredPlacement TakeStoredPlacement(const ParentSite& site);
   void ApplyFont(bool redraw);
   static LRESULT CALLBACK FilteredProc(HWND hwnd, UINT message, WPARAM wParam, LPARAM lParam);
   static LRESULT CALLBACK OnCreating(int code, WPARAM wParam, LPARAM lParam);
