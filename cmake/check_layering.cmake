@@ -5,8 +5,7 @@
 #
 # A file may include from its own folder and from the layers below it, never
 # from a sibling or a layer above. Portable code (a folder's core/) includes
-# only portable code. The benchmark and harness programs (bench/, harness/)
-# drive the built plug-in from outside, as the tests do, and are not checked.
+# only portable code.
 string(REPLACE "," ";" LAYERS "${LAYERS}")
 set(rank 0)
 set(folders "")
@@ -24,9 +23,6 @@ foreach(folder IN LISTS folders)
   file(GLOB_RECURSE sources ${ROOT}/${folder}/*.cpp ${ROOT}/${folder}/*.h ${ROOT}/${folder}/*.rc)
   foreach(f IN LISTS sources)
     file(RELATIVE_PATH rel ${ROOT} ${f})
-    if(rel MATCHES "^[^/]+/(bench|harness)/")
-      continue()
-    endif()
     file(STRINGS ${f} includes REGEX "^[ \t]*#[ \t]*include[ \t]+\"[^\"]+/")
     foreach(line IN LISTS includes)
       string(REGEX REPLACE "^[^\"]*\"([^\"]+)\".*$" "\\1" target "${line}")

@@ -14,15 +14,6 @@ function(tarvex_resource_inputs)
   endif()
 endfunction()
 
-# A benchmark of the calling folder, bench/bench_<name>.cpp: figures only,
-# run by `make bench` (label long keeps it out of `make test`).
-function(tarvex_bench name)
-  add_executable(bench_${name} ${CMAKE_CURRENT_SOURCE_DIR}/bench/bench_${name}.cpp)
-  target_link_libraries(bench_${name} PRIVATE tarvex_win)
-  add_test(NAME bench_${name} COMMAND bench_${name})
-  set_tests_properties(bench_${name} PROPERTIES LABELS "bench;long")
-endfunction()
-
 # One test per host-simulator script in `folder`: <prefix>_<script name>,
 # running the plug-in `plugin` isolated in `workdir`. With IN_PLACE the host
 # runs where it was built instead of from a private copy: one process start

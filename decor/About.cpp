@@ -47,6 +47,11 @@ TAboutBoxForm::TAboutBoxForm(HWND parentWindow) : tk::TForm("TAboutBoxForm") {
   LinkLabel1->SetHyperLink(std::string(nb::author::WebSiteWithoutScheme()));
   Label3->SetCaption(Label3->Caption() + std::string(nb::author::kEMail));
   Label2->SetCaption(std::string(nb::product::kAboutVersion));
+  // The version's script face comes with other programs, not with Windows,
+  // and where it is missing its stand-in is wider: the label then grows to
+  // its text (it lies on the picture, nothing beside it moves) instead of
+  // cutting it.
+  if (Label2->TextSize().cx > Label2->Width()) Label2->SetAutoSize(true);
   Label4->SetCaption(std::string(nb::product::kAboutTitle));
 }
 

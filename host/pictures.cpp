@@ -18,6 +18,16 @@ std::vector<std::uint32_t> Pixels(const tk::DibSection& canvas) {
   return out;
 }
 
+// A script names where its pictures go, and a fresh tree has no such folder
+// yet: each missing folder of the path is made (those that exist fail
+// harmlessly).
+void MakeFoldersFor(const std::string& path) {
+  for (std::size_t at = path.find_first_of("\\/", 1); at != std::string::npos;
+       at = path.find_first_of("\\/", at + 1)) {
+    CreateDirectoryA(path.substr(0, at).c_str(), nullptr);
+  }
+}
+
 }  // namespace
 
 bool Picture::AllEqual(std::uint32_t rgb) const {
@@ -59,6 +69,7 @@ Picture Screenshot(HWND window, bool withFrame) {
 std::string SavePng(const Picture& picture, const std::string& path) {
   if (picture.width <= 0 || picture.height <= 0) return "there is no picture to save";
   std::vector<std::uint8_t> bytes = png::EncodeRgb(picture.width, picture.height, picture.pixels);
+  MakeFoldersFor(path);
   std::FILE* file = std::fopen(path.c_str(), "wb");
   if (!file) return "cannot write " + path;
   bool ok = std::fwrite(bytes.data(), 1, bytes.size(), file) == bytes.size();

@@ -41,8 +41,7 @@ UINT TLabel::TextFormat() const {
   return DT_NOPREFIX | DT_LEFT | (wordWrap_ ? DT_WORDBREAK : DT_SINGLELINE);
 }
 
-void TLabel::AdjustSize() {
-  if (!autoSize_) return;
+SIZE TLabel::TextSize() {
   // Measured on the process's kept memory DC, of the screen's kind: no
   // screen DC is asked of the window system per caption.
   HDC screen = PaintBuffer::Shared().dc();
@@ -51,7 +50,13 @@ void TLabel::AdjustSize() {
   RECT r{0, 0, wordWrap_ ? Width() : 0, 0};
   DrawTextW(screen, text.c_str(), static_cast<int>(text.size()), &r, TextFormat() | DT_CALCRECT);
   if (caption_.empty()) r.right = 0;
-  SetBounds(Left(), Top(), wordWrap_ ? Width() : r.right - r.left, r.bottom - r.top);
+  return SIZE{r.right - r.left, r.bottom - r.top};
+}
+
+void TLabel::AdjustSize() {
+  if (!autoSize_) return;
+  const SIZE size = TextSize();
+  SetBounds(Left(), Top(), wordWrap_ ? Width() : size.cx, size.cy);
 }
 
 void TLabel::Paint(HDC dc) {

@@ -29,6 +29,9 @@ class TLabel : public Control {
   void SetCursor(HCURSOR cursor) { cursor_ = cursor; }
   // Font changes do not resize by themselves: call after changing the font.
   void AdjustSize();
+  // The caption's size in the font that is really selected for it (a
+  // missing face's stand-in included), laid out as the label draws it.
+  SIZE TextSize();
 
   std::function<void()> OnClick;
 

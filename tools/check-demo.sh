@@ -22,7 +22,7 @@ steps() { grep -E '^\[[0-9]+/[0-9]+\] ' "$1" | grep -v 'Re-checking globbed dire
 failed=0
 make demo >"$work/first.log" 2>&1 || { echo "first make demo failed:"; tail -30 "$work/first.log"; exit 1; }
 first=$(steps "$work/first.log" | wc -l)
-tests=$(steps "$work/first.log" | grep -E 'tests/|googletest|gtest|gmock|fuzz|harness|host_(test|bad)_plugin' || true)
+tests=$(steps "$work/first.log" | grep -E 'tests/|googletest|gtest|gmock|fuzz|bench/|host_(test|bad)_plugin' || true)
 echo "first make demo: $first build steps"
 if [ -n "$tests" ]; then
   echo "FAIL: it built test targets:"; echo "$tests" | head -20; failed=1

@@ -1,6 +1,7 @@
 // With the shipped English Tarvex.loc beside the host program, every
 // localised caption of the editors is the file's text for its key, in the
-// system's code page, and so is every field's accessible name. The file is
+// system's code page, shown whole in the font it is drawn with, and so is
+// every field's accessible name. The file is
 // read from the folder of the running program, so the test runs a copy of
 // itself in a folder of its own.
 #include <windows.h>
@@ -19,6 +20,8 @@
 #include "toolkit/buttons.h"
 #include "toolkit/com_ref.h"
 #include "toolkit/edits.h"
+#include "toolkit/font_handle.h"
+#include "toolkit/gdi.h"
 #include "toolkit/label.h"
 #include "toolkit/text.h"
 #include "toolkit/win_control.h"
@@ -59,6 +62,44 @@ tk::CodedText CaptionOf(tk::TForm& form, const std::string& name) {
   return form.Get<tk::TLabel>(name).CaptionText();
 }
 
+// The caption's size in the font it is drawn with, as a label lays it out: on
+// one line, or wrapped at the label's width.
+SIZE DrawnSize(const tk::FontRecord& record, const tk::CodedText& caption, int wrapWidth) {
+  tk::MemoryDC dc(nullptr);
+  tk::SharedFont font = tk::FontTable::Shared().Get(record);
+  tk::SelectObjectGuard selected(dc.get(), font.get());
+  const std::wstring text = tk::Widen(caption.bytes, caption.codePage);
+  RECT r{0, 0, wrapWidth, 0};
+  DrawTextW(dc.get(), text.c_str(), static_cast<int>(text.size()), &r,
+            DT_NOPREFIX | DT_CALCRECT | (wrapWidth > 0 ? DT_WORDBREAK : DT_SINGLELINE));
+  return SIZE{r.right - r.left, r.bottom - r.top};
+}
+
+// A caption shows whole: a one-line label ends inside its parent (it sizes
+// itself to its text, so its parent is what cuts it), a wrapped label's
+// lines fit its height, a check box's text fits beside its box.
+void ExpectShownWhole(tk::TForm& form, const std::string& name, const tk::CodedText& caption) {
+  if (name.rfind("CheckBox", 0) == 0) {
+    auto& box = form.Get<tk::TCheckBox>(name);
+    const int room = box.Width() - GetSystemMetrics(SM_CXMENUCHECK) - GetSystemMetrics(SM_CXEDGE);
+    EXPECT_LE(DrawnSize(box.Font(), caption, 0).cx, room) << "the check box's text is cut";
+    RECT parent{};
+    GetClientRect(GetParent(box.Handle()), &parent);
+    EXPECT_LE(box.Left() + box.Width(), parent.right);
+    return;
+  }
+  tk::TLabel& label =
+      name.rfind("LEdit", 0) == 0 ? form.Get<tk::TLabeledEdit>(name).EditLabel() : form.Get<tk::TLabel>(name);
+  if (label.WordWrap()) {
+    EXPECT_LE(DrawnSize(label.Font(), caption, label.Width()).cy, label.Height()) << "the wrapped text is cut";
+    return;
+  }
+  const SIZE size = DrawnSize(label.Font(), caption, 0);
+  EXPECT_LE(label.Left() + size.cx, label.Parent()->ClientWidth())
+      << "the label's text runs " << label.Left() + size.cx - label.Parent()->ClientWidth()
+      << " pixels past its group";
+}
+
 void CheckCaptions() {
   const auto texts = KeyLines(FolderOf(ThisProgram()) + "Tarvex.loc");
   ASSERT_EQ(texts.size(), 20u);
@@ -85,6 +126,7 @@ void CheckCaptions() {
       const tk::CodedText caption = CaptionOf(form, c.component);
       EXPECT_EQ(caption.bytes, texts.at(c.key));
       EXPECT_EQ(caption.codePage, tk::kAnsiCodePage);
+      ExpectShownWhole(form, c.component, caption);
     });
     EXPECT_TRUE(run.opened);
   }
@@ -190,7 +232,7 @@ TEST(EnglishCaptions, ComeFromTheShippedLocalisationFile) {
   DeleteFileA(loc.c_str());
   RemoveDirectoryA(folder.c_str());
   ASSERT_TRUE(started);
-  EXPECT_EQ(exitCode, 0u) << "the captions differ from the file's (see the output above)";
+  EXPECT_EQ(exitCode, 0u) << "the captions differ from the file's or are cut (see the output above)";
 }
 
 }  // namespace

@@ -1,4 +1,4 @@
-#include "runtime/harness/gauge_reader.h"
+#include "bench/gauge_reader.h"
 
 #include <psapi.h>
 

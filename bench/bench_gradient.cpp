@@ -7,7 +7,7 @@
 #include <string_view>
 
 #include "decor/Gradient.h"
-#include "tests/support/bench_timing.h"
+#include "bench/bench_timing.h"
 #include "toolkit/gdi.h"
 
 int main() {

@@ -10,8 +10,8 @@
 #include <cstdlib>
 #include <string>
 
-#include "runtime/harness/gauge_reader.h"
-#include "runtime/harness/plugin_driver.h"
+#include "bench/gauge_reader.h"
+#include "bench/plugin_driver.h"
 #include "tests/support/win_events.h"
 #include "toolkit/com_ref.h"
 #include "toolkit/message_pump.h"

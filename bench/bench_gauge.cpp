@@ -4,7 +4,7 @@
 #include <cstdio>
 
 #include "gauge/Gauges.h"
-#include "tests/support/bench_timing.h"
+#include "bench/bench_timing.h"
 #include "tests/support/host_window.h"
 #include "toolkit/gdi.h"
 

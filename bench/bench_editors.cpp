@@ -33,7 +33,7 @@
 
 #include "base/host_block.h"
 #include "base/host_types.h"
-#include "tests/support/bench_timing.h"
+#include "bench/bench_timing.h"
 
 namespace {
 

@@ -21,8 +21,8 @@
 #include <string>
 #include <vector>
 
-#include "runtime/harness/plugin_driver.h"
-#include "tests/support/bench_timing.h"
+#include "bench/plugin_driver.h"
+#include "bench/bench_timing.h"
 #include "toolkit/message_pump.h"
 
 namespace {

@@ -1,4 +1,4 @@
-#include "runtime/harness/plugin_driver.h"
+#include "bench/plugin_driver.h"
 
 #include <psapi.h>
 
