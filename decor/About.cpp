@@ -47,12 +47,20 @@ TAboutBoxForm::TAboutBoxForm(HWND parentWindow) : tk::TForm("TAboutBoxForm") {
   LinkLabel1->SetHyperLink(std::string(nb::author::WebSiteWithoutScheme()));
   Label3->SetCaption(Label3->Caption() + std::string(nb::author::kEMail));
   Label2->SetCaption(std::string(nb::product::kAboutVersion));
-  // The version's script face comes with other programs, not with Windows,
-  // and where it is missing its stand-in is wider: the label then grows to
-  // its text (it lies on the picture, nothing beside it moves) instead of
-  // cutting it.
-  if (Label2->TextSize().cx > Label2->Width()) Label2->SetAutoSize(true);
+  FitVersion();
   Label4->SetCaption(std::string(nb::product::kAboutTitle));
+}
+
+// The version's script face comes with other programs, not with Windows, and
+// where it is missing its stand-in is wider than the label. The text then
+// takes the largest height at which the face really selected fits the label:
+// it is neither cut nor run under the picture's pie beside it.
+void TAboutBoxForm::FitVersion() {
+  tk::FontRecord font = Label2->Font();
+  while (Label2->TextSize().cx > Label2->Width() && font.height < -kSmallestVersionHeight) {
+    ++font.height;
+    Label2->SetFont(font);
+  }
 }
 
 void TAboutBoxForm::Button1Click() { Close(); }

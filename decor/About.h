@@ -23,6 +23,12 @@ class TAboutBoxForm : public tk::TForm {
   void Button1Click();
 
  private:
+  // The version text's smallest height in pixels, should its face's stand-in
+  // be very wide.
+  static constexpr int kSmallestVersionHeight = 8;
+
+  void FitVersion();
+
   static const tk::HandlerBinding<TAboutBoxForm> kHandlers[];
   static const tk::ComponentBinding<TAboutBoxForm> kComponents[];
 
