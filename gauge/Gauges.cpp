@@ -69,12 +69,7 @@ void TGauge::SetMaxValue(std::int32_t value) {
 }
 
 void TGauge::SetProgress(std::int32_t value) {
-  std::int32_t clamped = value;
-  if (clamped < minValue_) {
-    clamped = minValue_;
-  } else if (clamped > maxValue_) {
-    clamped = maxValue_;
-  }
+  const std::int32_t clamped = core::KeepInRange(value, minValue_, maxValue_);
   if (clamped == progress_) return;
   const int before = Percent();
   progress_ = clamped;

@@ -6,6 +6,7 @@
 #include "host/core/text.h"
 #include "host/version_resource.h"
 #include "base/core/encodings.h"
+#include "runtime/core/number_params.h"
 
 namespace host {
 namespace {
@@ -148,12 +149,13 @@ std::string LikelyReason(CommandContext& c, bool result) {
   auto param = [&](std::size_t i) { return i < exec.params.size() ? exec.params[i].value_or("") : std::string(); };
   std::string name = param(0);
   HWND object = c.session.Window().Find(name);
+  // The range as the action read it, defaults included.
   auto crossed = [&](std::size_t lo) -> std::string {
-    auto min = nb::ParseIntegerText(param(lo)), max = nb::ParseIntegerText(param(lo + 1));
-    if (min && max && *min > *max) {
-      return "the minimum " + std::to_string(*min) + " is above the maximum " + std::to_string(*max);
-    }
-    return {};
+    runtime::RangeParams range = lo == 5 ? runtime::ReadCreateRange(param(5), param(6))
+                                         : runtime::ReadSetValueRange(param(1), param(2));
+    if (!range.Crossed()) return {};
+    return "the minimum " + std::to_string(range.minimum.value) + " is above the maximum " +
+           std::to_string(range.maximum.value);
   };
   if (c.session.actions.empty()) return "no actions are registered (the script starts with no-auto-start)";
   bool tarvex = false;  // the reasons below know the Tarvex actions only

@@ -11,6 +11,7 @@
 #include "base/core/encodings.h"
 #include "base/core/words.h"
 #include "runtime/GaugeList.h"
+#include "runtime/core/number_params.h"
 #include "runtime/gauge_settings.h"
 #include "runtime/run_routines.h"
 
@@ -33,9 +34,10 @@ bool Configure(gauges::TGauge& gauge, const Params& p) {
   ApplyColourTriple(gauge, &gauges::TGauge::SetForeColor, p.at(2), tk::clBlack);
   ApplyColourTriple(gauge, &gauges::TGauge::SetBackColor, p.at(3), tk::clWhite);
   ApplyColourTriple(gauge, &gauges::TGauge::SetColor, p.at(4), tk::clWhite);
-  if (!ApplyRange(gauge, IntegerOr(p.at(5), 0), IntegerOr(p.at(6), 100))) return false;
+  const RangeParams range = ReadCreateRange(p.at(5), p.at(6));
+  if (!ApplyRange(gauge, range.minimum.value, range.maximum.value)) return false;
   ApplyFontText(gauge, p.at(7));
-  gauge.SetProgress(IntegerOr(p.at(8), 0));
+  gauge.SetProgress(ReadCreateProgress(p.at(8)).value);
   nb::FlagPairReading flags = nb::ReadFlagPair(p.at(9));
   if (flags.showText) gauge.SetShowText(*flags.showText);
   if (flags.visible) gauge.SetVisible(*flags.visible);

@@ -13,10 +13,6 @@ static_assert(static_cast<int>(nb::GaugeKind::VerticalBar) == gauges::gkVertical
 static_assert(static_cast<int>(nb::GaugeKind::Pie) == gauges::gkPie);
 static_assert(static_cast<int>(nb::GaugeKind::Needle) == gauges::gkNeedle);
 
-std::int32_t IntegerOr(std::string_view text, std::int32_t fallback) {
-  return nb::ParseIntegerText(text).value_or(fallback);
-}
-
 void ApplyColourTriple(gauges::TGauge& gauge, void (gauges::TGauge::*setter)(tk::TColor),
                        std::string_view text, tk::TColor whenEmpty) {
   if (text.empty()) {

@@ -11,9 +11,6 @@
 
 namespace runtime {
 
-// Integer text, or the fallback when the text is empty or unreadable.
-std::int32_t IntegerOr(std::string_view text, std::int32_t fallback);
-
 // A colour triple: empty text gives whenEmpty, unreadable text leaves the
 // property as it is. setter is a member function of TGauge.
 void ApplyColourTriple(gauges::TGauge& gauge, void (gauges::TGauge::*setter)(tk::TColor),

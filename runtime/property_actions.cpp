@@ -3,6 +3,7 @@
 #include <type_traits>
 
 #include "runtime/GaugeList.h"
+#include "runtime/core/number_params.h"
 #include "runtime/gauge_settings.h"
 #include "runtime/run_routines.h"
 #include "base/core/words.h"
@@ -35,12 +36,13 @@ bool WithGauge(const Params& p, Change change) {
 bool TarvexDelete(const Params& p) { return !p.empty() && DeleteGauge(p[0]); }
 
 bool TarvexSetProgress(const Params& p) {
-  return WithGauge(p, [&](gauges::TGauge& g) { g.SetProgress(IntegerOr(p.at(1), 0)); });
+  return WithGauge(p, [&](gauges::TGauge& g) { g.SetProgress(ReadSetProgress(p.at(1)).value); });
 }
 
 bool TarvexSetValue(const Params& p) {
   return WithGauge(p, [&](gauges::TGauge& g) {
-    return ApplyRange(g, IntegerOr(p.at(1), 0), IntegerOr(p.at(2), 0));
+    const RangeParams range = ReadSetValueRange(p.at(1), p.at(2));
+    return ApplyRange(g, range.minimum.value, range.maximum.value);
   });
 }
 

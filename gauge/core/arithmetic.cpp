@@ -114,6 +114,12 @@ int GaugePercent(std::int32_t minValue, std::int32_t maxValue, std::int32_t prog
   return PercentOf(std::int64_t{progress} - minValue, std::int64_t{maxValue} - minValue);
 }
 
+std::int32_t KeepInRange(std::int32_t value, std::int32_t minValue, std::int32_t maxValue) {
+  if (value < minValue) return minValue;
+  if (value > maxValue) return maxValue;
+  return value;
+}
+
 int ScaleByPercent(int percent, int size) {
   const Extended fraction = Multiply(ExtendedFromInt(percent), ExtendedOneHundredth());
   return Saturate32(TruncToInt64(Multiply(ExtendedFromInt(size), fraction)));

@@ -36,6 +36,10 @@ int PercentOf(std::int64_t part, std::int64_t whole);
 // 64 bits, so spans that do not fit 32 bits still give a true percentage.
 int GaugePercent(std::int32_t minValue, std::int32_t maxValue, std::int32_t progress);
 
+// The progress a gauge keeps when given value: held inside
+// minValue..maxValue (minValue <= maxValue).
+std::int32_t KeepInRange(std::int32_t value, std::int32_t minValue, std::int32_t maxValue);
+
 // Size x (P x 0.01) in extended precision, truncated toward zero; sometimes
 // one less than Size x P / 100 because 0.01 is held slightly low.
 int ScaleByPercent(int percent, int size);

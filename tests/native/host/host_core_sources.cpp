@@ -9,3 +9,4 @@
 #include "host/core/library_file.cpp"
 #include "host/core/usage.cpp"
 #include "host/core/action_check.cpp"
+#include "host/core/param_check.cpp"
