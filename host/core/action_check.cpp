@@ -176,9 +176,12 @@ std::vector<std::string> ActionChecker::Exec(const script::Line& line, const Loo
   std::vector<std::string> out;
   const nb::ActionInfo* action = FindAction(line.tokens.at(1).text);
   if (!action) {
+    // The plug-in answers a number it has no action for with False.
+    const bool number = script::ParseInteger(line.tokens.at(1).text).has_value();
     out.push_back("no Tarvex action is named " + Quoted(line.tokens.at(1).text) +
                   "; the actions are TarvexCreate, TarvexDelete, TarvexSetProgress, TarvexSetValue, "
-                  "TarvexSetColor, TarvexSetProgressColor, TarvexSetFont, TarvexSetVisible");
+                  "TarvexSetColor, TarvexSetProgressColor, TarvexSetFont, TarvexSetVisible" +
+                  (number ? ": the action answers False" : ""));
     return out;
   }
   const std::vector<ParamInfo>& info = ActionParams(action->number);
@@ -267,8 +270,12 @@ void ActionChecker::Create(const Call& call, std::vector<std::string>& out) {
     if (*handle == 0) {
       out.push_back("the host answers 0 for the object's window (answer7): the action answers True but shows "
                     "nothing");
-      return;
+    } else {
+      // A script cannot know the handle of a window.
+      out.push_back("the host's answer for the object's window, " + Quoted(scripted->second) +
+                    " (answer7), is a number that names no window: the action answers False");
     }
+    return;
   } else if (!objects_.count(object)) {
     out.push_back("the host has no object named " + Quoted(call.At(0)) +
                   " (no object line made one): the action answers True but shows nothing");

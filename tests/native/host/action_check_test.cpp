@@ -77,7 +77,7 @@ TEST(ActionCheck, EachMistakeOnceWithItsLine) {
       {"", "exec TarvexCreate \"Other\" \"\" \"\" \"\" \"\" \"\" \"\" \"\" \"\" \"\"", "the host has no object named \"Other\""},
       {"", "exec TarvexSetProgress \"\" \"1\"", "the object name is empty"},
       {"", "exec TarvexBogus \"R\"", "no Tarvex action is named \"TarvexBogus\""},
-      {"", "exec 9 \"R\"", "no Tarvex action is named \"9\""},
+      {"", "exec 9 \"R\"", "no Tarvex action is named \"9\"; the actions are TarvexCreate"},
       // Crossed ranges, also where an empty or unreadable number's default
       // crosses them: the values the action really uses.
       {"", "exec TarvexSetValue \"R\" \"10\" \"5\"",
@@ -120,6 +120,9 @@ TEST(ActionCheck, EachMistakeOnceWithItsLine) {
        "the host's answer for the object's window, \"abc\" (answer7), is no number: the action answers False"},
       {"answer7 R \"0\"\n", "exec TarvexCreate \"R\" \"\" \"\" \"\" \"\" \"\" \"\" \"\" \"\" \"\"",
        "the host answers 0 for the object's window (answer7): the action answers True but shows nothing"},
+      {"answer7 R \"1\"\n", "exec TarvexCreate \"R\" \"\" \"\" \"\" \"\" \"\" \"\" \"\" \"\" \"\"",
+       "the host's answer for the object's window, \"1\" (answer7), is a number that names no window: the action "
+       "answers False"},
       {"unregister-interface\n", "exec TarvexCreate \"R\" \"\" \"\" \"\" \"\" \"\" \"\" \"\" \"\" \"\"",
        "not been given the host's interface (unregister-interface on line 3)"},
       {"destroy-plugin-window R\n", "exec TarvexSetProgress \"R\" \"1\"",
@@ -147,7 +150,7 @@ TEST(ActionCheck, FollowsGaugesObjectsAndVariables) {
                        "exec TarvexCreate \"R\" \"\" \"\" \"\" \"\" \"\" \"\" \"\" \"\" \"\"\n"
                        "message 2\n"                           // 6
                        "exec TarvexSetVisible \"R\" \"Show\"\n"  // 7: removed on line 6
-                       "answer7 Far \"12345\"\n"
+                       "object Far 0 0 10 10\n"
                        "exec TarvexCreate \"Far\" \"\" \"\" \"\" \"\" \"\" \"\" \"\" \"\" \"\"\n"
                        "set Kind \"pie\"\n"
                        "exec TarvexCreate \"Far\" \"[Kind]\" \"\" \"\" \"\" \"\" \"\" \"\" \"\" \"\"\n"  // 11
