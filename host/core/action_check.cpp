@@ -228,7 +228,10 @@ std::vector<std::string> ActionChecker::Exec(const script::Line& line, const Loo
   if (call.known[0]) {
     std::string object = FoldName(call.At(0));
     if (call.At(0).empty()) {
-      effects.push_back("the object name is empty");
+      effects.push_back(action->number == 1
+                            ? "the object name is empty: the host has no such object, so the action answers True but "
+                              "shows nothing"
+                            : "the object name is empty: no gauge has it, so the action answers False");
     } else if (action->number == 1) {
       Create(call, effects);
     } else if (auto gauge = gauges_.find(object); gauge == gauges_.end()) {
