@@ -2,6 +2,7 @@
 
 #include <algorithm>
 
+#include "toolkit/contrast.h"
 #include "toolkit/gdi.h"
 #include "toolkit/paint_buffer.h"
 
@@ -175,21 +176,26 @@ void TGradient::Paint(HDC dc) {
   if (!patternValid_) return;
   tk::SavedDC saved(dc);
   const ShapeTarget target = ShapeTargetOf(shape_, Width(), Height(), borderWidth_);
+  // Under a contrast theme no gradient: a band is the theme's face, a rule
+  // (at most two pixels thick) a line in the face's text colour.
+  std::optional<COLORREF> flat;
+  if (tk::HighContrast()) {
+    const bool rule = Width() <= 2 || Height() <= 2;
+    flat = tk::ColorToRGB(tk::RoleColor(rule ? tk::ColorRole::FaceText : tk::ColorRole::Face));
+  }
   if (shape_ == stRectangle) {
-    StretchPattern(dc, target);
+    StretchPattern(dc, target, flat);
   } else {
-    PaintShape(dc, target);
+    PaintShape(dc, target, flat);
   }
   if (borderWidth_ > 0) PaintBorder(dc, target);
 }
 
-void TGradient::StretchPattern(HDC dc, const ShapeTarget& t) const {
+void TGradient::StretchPattern(HDC dc, const ShapeTarget& t, std::optional<COLORREF> flat) const {
   if (t.width <= 0 || t.height <= 0) return;
-  if (solid_) {
+  if (flat || solid_) {
     // The DC's own brush: a paint makes no brush either (Paint restores the DC).
-    const RECT r{t.x, t.y, t.x + t.width, t.y + t.height};
-    SetDCBrushColor(dc, solidColor_);
-    FillRect(dc, &r, static_cast<HBRUSH>(GetStockObject(DC_BRUSH)));
+    tk::FillSolid(dc, RECT{t.x, t.y, t.x + t.width, t.y + t.height}, flat.value_or(solidColor_));
     return;
   }
   if (pattern_.Empty()) return;
@@ -202,7 +208,7 @@ void TGradient::StretchPattern(HDC dc, const ShapeTarget& t) const {
              pattern_.Height(), SRCCOPY);
 }
 
-void TGradient::PaintShape(HDC dc, const ShapeTarget& t) const {
+void TGradient::PaintShape(HDC dc, const ShapeTarget& t, std::optional<COLORREF> flat) const {
   const int right = t.x + t.width, bottom = t.y + t.height;
   tk::Region region(IsRounded(shape_)   ? CreateRoundRectRgn(t.x, t.y, right, bottom, t.corner, t.corner)
                     : IsElliptic(shape_) ? CreateEllipticRgn(t.x, t.y, right, bottom)
@@ -217,11 +223,11 @@ void TGradient::PaintShape(HDC dc, const ShapeTarget& t) const {
   tk::SavedDC clipped(dc);
   // Within the clip the surface already has (the control's own rectangle).
   if (ExtSelectClipRgn(dc, region.get(), RGN_AND) == ERROR) return;
-  StretchPattern(dc, t);
+  StretchPattern(dc, t, flat);
 }
 
 void TGradient::PaintBorder(HDC dc, const ShapeTarget& t) const {
-  tk::Pen pen = tk::SolidPen(borderColor_, borderWidth_);
+  tk::Pen pen = tk::SolidPen(tk::DrawnColor(borderColor_, tk::ColorRole::FaceText), borderWidth_);
   if (!pen) return;
   tk::SelectObjectGuard selectPen(dc, pen.get());
   tk::SelectObjectGuard selectBrush(dc, GetStockObject(NULL_BRUSH));

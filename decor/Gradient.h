@@ -9,6 +9,7 @@
 
 #include <cstdint>
 #include <functional>
+#include <optional>
 
 #include "decor/GradientPattern.h"
 #include "decor/core/gradient_colors.h"
@@ -102,8 +103,9 @@ class TGradient : public tk::Control {
 
  private:
   void RenderPattern();
-  void StretchPattern(HDC dc, const ShapeTarget& target) const;
-  void PaintShape(HDC dc, const ShapeTarget& target) const;
+  // flat: one colour in place of the pattern.
+  void StretchPattern(HDC dc, const ShapeTarget& target, std::optional<COLORREF> flat) const;
+  void PaintShape(HDC dc, const ShapeTarget& target, std::optional<COLORREF> flat) const;
   void PaintBorder(HDC dc, const ShapeTarget& target) const;
 
   tk::TColor colorBegin_ = tk::clWhite;

@@ -26,6 +26,9 @@ class TLinkLabel : public tk::TLabel {
   void MouseDown(int x, int y) override;
   void Click() override {}
 
+ protected:
+  tk::ColorRole TextRole() const override { return tk::ColorRole::Link; }
+
  private:
   TLinkType linkType_ = lthttp;
   std::string hyperLink_;

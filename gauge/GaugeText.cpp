@@ -4,6 +4,7 @@
 #include <string>
 #include <utility>
 
+#include "toolkit/contrast.h"
 #include "toolkit/paint_buffer.h"
 
 namespace gauges {
@@ -50,8 +51,17 @@ GaugeFonts::Kept GaugeFonts::Get(const tk::FontRecord& font, HDC dc) {
   return entries_.front().kept;
 }
 
+TextInk ContrastInk(FillClip fillClip) {
+  const auto rgb = [](tk::ColorRole role) { return tk::ColorToRGB(tk::RoleColor(role)); };
+  TextInk ink;
+  ink.mask = rgb(tk::ColorRole::Window) ^ rgb(tk::ColorRole::WindowText);
+  ink.fillMask = rgb(tk::ColorRole::Highlight) ^ rgb(tk::ColorRole::HighlightText);
+  ink.fillClip = fillClip;
+  return ink;
+}
+
 void DrawPercentText(HDC dc, const RECT& area, const core::Rect& paint, const GaugeLook& look,
-                     const tk::FontRecord& font) {
+                     const tk::FontRecord& font, const TextInk& ink) {
   tk::PaintBuffer& scratch = TextScratch();
   HDC text = scratch.dc();
   if (!text) return;
@@ -79,9 +89,16 @@ void DrawPercentText(HDC dc, const RECT& area, const core::Rect& paint, const Ga
   // and strike-out lines unclipped.
   IntersectClipRect(text, box.left, box.top, box.right, box.bottom);
   SetBkMode(text, TRANSPARENT);
-  SetTextColor(text, RGB(255, 255, 255));
+  SetTextColor(text, ink.mask);
   ExtTextOutA(text, at.x, at.y, ETO_CLIPPED, &paintRect, s.c_str(), static_cast<UINT>(s.size()),
               nullptr);
+  if (ink.fillClip) {
+    // Over the filled part the same glyphs again, in that part's mask.
+    ink.fillClip(text, paint, look);
+    SetTextColor(text, ink.fillMask);
+    ExtTextOutA(text, at.x, at.y, ETO_CLIPPED, &paintRect, s.c_str(), static_cast<UINT>(s.size()),
+                nullptr);
+  }
   SelectClipRgn(text, nullptr);
   SetViewportOrgEx(text, 0, 0, nullptr);
   BitBlt(dc, box.left, box.top, width, height, text, 0, 0, SRCINVERT);

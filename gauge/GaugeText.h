@@ -42,10 +42,24 @@ class GaugeFonts {
   std::vector<Entry> entries_;  // most recently used first
 };
 
+// What the glyphs are combined with. Normally white: each glyph pixel shows
+// the inverse of the picture. Under a contrast theme the masks turn the
+// window colour into the window's text colour, and, within the part that
+// fillClip narrows a clip to, the highlight into the highlight's text colour.
+struct TextInk {
+  COLORREF mask = RGB(255, 255, 255);
+  COLORREF fillMask = RGB(255, 255, 255);
+  FillClip fillClip = nullptr;
+};
+
+// The ink of a contrast theme for a kind filled where fillClip says (none:
+// nothing is filled in the highlight).
+TextInk ContrastInk(FillClip fillClip);
+
 // Draws the percentage clipped to the paint rectangle and combines it onto
 // dc (whose logical coordinates are the control's) by exclusive-or, within
 // `area` only.
 void DrawPercentText(HDC dc, const RECT& area, const core::Rect& paint, const GaugeLook& look,
-                     const tk::FontRecord& font);
+                     const tk::FontRecord& font, const TextInk& ink = {});
 
 }  // namespace gauges

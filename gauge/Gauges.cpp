@@ -6,6 +6,7 @@
 #include "gauge/core/geometry.h"
 #include "gauge/core/range_message.h"
 #include "toolkit/buffered_paint.h"
+#include "toolkit/contrast.h"
 
 namespace gauges {
 
@@ -122,19 +123,32 @@ void TGauge::Compose(HDC dc) const {
   look.foreColor = foreColor_;
   look.backColor = backColor_;
   look.color = Color();
+  // A contrast theme is followed at each paint: the author's colours stay
+  // stored, and come back when the theme is turned off.
+  if (tk::HighContrast()) look = ContrastLook(look);
   const core::Rect paint = core::PaintRectFor(look.width, look.height, look.bordered);
 
   // Every kind fills the paint rectangle first, which is what black XOR
   // (black + kind) leaves there; so only the frame around it is blackened.
-  BlackenOutside(dc, look.width, look.height, paint);
+  DrawFrame(dc, look, paint);
+  FillClip fillClip = nullptr;
   switch (kind_) {
     case gkText: DrawPlain(dc, paint, look); break;
-    case gkHorizontalBar: DrawHorizontalBar(dc, paint, look); break;
-    case gkVerticalBar: DrawVerticalBar(dc, paint, look); break;
-    case gkPie: DrawPie(dc, paint, look); break;
+    case gkHorizontalBar:
+      DrawHorizontalBar(dc, paint, look);
+      fillClip = &ClipToHorizontalBarFill;
+      break;
+    case gkVerticalBar:
+      DrawVerticalBar(dc, paint, look);
+      fillClip = &ClipToVerticalBarFill;
+      break;
+    case gkPie:
+      DrawPie(dc, paint, look);
+      fillClip = &ClipToPieWedge;
+      break;
     case gkNeedle: DrawNeedle(dc, paint, look); break;
   }
-  if (showText_) DrawPercentText(dc, area, paint, look, Font());
+  if (showText_) DrawPercentText(dc, area, paint, look, Font(), look.contrast ? ContrastInk(fillClip) : TextInk{});
 }
 
 }  // namespace gauges

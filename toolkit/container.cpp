@@ -3,6 +3,7 @@
 #include <algorithm>
 
 #include "toolkit/buffered_paint.h"
+#include "toolkit/contrast.h"
 #include "toolkit/gdi.h"
 
 namespace tk {
@@ -64,8 +65,7 @@ void Container::Realign() {
 }
 
 void Container::PaintBackground(HDC dc, const RECT& client) {
-  Brush brush = SolidBrush(color_);
-  FillRect(dc, &client, brush.get());
+  FillSolid(dc, client, ColorToRGB(DrawnColor(color_, ColorRole::Face)));
 }
 
 void Container::ExcludeKeptAreas(HDC dc) const {
@@ -126,7 +126,8 @@ LRESULT Container::HandleMessage(UINT message, WPARAM wParam, LPARAM lParam) {
     case WM_MOUSEMOVE: return OnMouse(message, lParam);
     case WM_MOUSELEAVE: return OnMouseLeave();
     case WM_SETCURSOR: return OnSetCursor(wParam, lParam);
-    case WM_SETTINGCHANGE: return OnSettingChange(wParam, lParam);
+    case WM_SETTINGCHANGE:
+    case WM_SYSCOLORCHANGE: return OnSettingChange(message, wParam, lParam);
     case WM_DISPLAYCHANGE: return OnDisplayChange(wParam, lParam);
     default: return DefaultHandler(message, wParam, lParam);
   }
@@ -226,14 +227,19 @@ LRESULT Container::OnSetCursor(WPARAM wParam, LPARAM lParam) {
   return DefaultHandler(WM_SETCURSOR, wParam, lParam);
 }
 
-LRESULT Container::OnSettingChange(WPARAM wParam, LPARAM lParam) {
-  LRESULT result = DefaultHandler(WM_SETTINGCHANGE, wParam, lParam);
+LRESULT Container::OnSettingChange(UINT message, WPARAM wParam, LPARAM lParam) {
+  LRESULT result = DefaultHandler(message, wParam, lParam);
   // The system tells top-level windows only: pass it on to the windowless
-  // controls and to the child windows (nested containers among them).
+  // controls and to the child windows (nested containers and native
+  // controls among them).
   std::vector<Control*> children = controls_;
   for (Control* c : children) c->SettingsChanged();
   for (HWND child = GetWindow(Handle(), GW_CHILD); child; child = GetWindow(child, GW_HWNDNEXT))
-    SendMessageW(child, WM_SETTINGCHANGE, wParam, lParam);
+    SendMessageW(child, message, wParam, lParam);
+  // A contrast theme turned on or off changes the colours of everything
+  // shown (the paints ask which): draw it all again, frame included.
+  if ((GetWindowLongPtrW(Handle(), GWL_STYLE) & WS_CHILD) == 0)
+    RedrawWindow(Handle(), nullptr, nullptr, RDW_INVALIDATE | RDW_FRAME | RDW_ALLCHILDREN);
   return result;
 }
 

@@ -48,7 +48,8 @@ class Container : public Window {
   LRESULT OnMouse(UINT message, LPARAM lParam);
   LRESULT OnMouseLeave();
   LRESULT OnSetCursor(WPARAM wParam, LPARAM lParam);
-  LRESULT OnSettingChange(WPARAM wParam, LPARAM lParam);
+  // WM_SETTINGCHANGE and WM_SYSCOLORCHANGE.
+  LRESULT OnSettingChange(UINT message, WPARAM wParam, LPARAM lParam);
   LRESULT OnDisplayChange(WPARAM wParam, LPARAM lParam);
   Control* ControlAt(int x, int y) const;
   // Keeps the areas of opaque controls without a picture out of dc's clip.

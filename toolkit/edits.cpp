@@ -7,6 +7,7 @@
 #include <cstdint>
 
 #include "toolkit/container.h"
+#include "toolkit/contrast.h"
 
 namespace tk {
 
@@ -40,7 +41,7 @@ LRESULT TCustomEdit::Command(WORD code) {
 }
 
 HBRUSH TCustomEdit::CtlColor(HDC dc) {
-  SetTextColor(dc, ColorToRGB(Font().color));
+  SetTextColor(dc, ColorToRGB(DrawnColor(Font().color, ColorRole::WindowText)));
   SetBkColor(dc, GetSysColor(COLOR_WINDOW));
   return GetSysColorBrush(COLOR_WINDOW);
 }

@@ -111,6 +111,32 @@ inline COLORREF ColorToRGB(TColor color) {
   return static_cast<COLORREF>(color) & 0x00FFFFFF;
 }
 
+// Fills with the DC's own brush (DC_BRUSH) in a colour: no brush is made.
+inline void FillSolid(HDC dc, const RECT& r, COLORREF color) {
+  SetDCBrushColor(dc, color);
+  FillRect(dc, &r, static_cast<HBRUSH>(GetStockObject(DC_BRUSH)));
+}
+
+// Selects the DC's own pen (DC_PEN, one pixel) or brush (DC_BRUSH) in a
+// colour for a scope: painting makes no pen or brush per figure.
+class DCPenSelection {
+ public:
+  DCPenSelection(HDC dc, COLORREF color) : selection_(dc, GetStockObject(DC_PEN)) { SetDCPenColor(dc, color); }
+
+ private:
+  SelectObjectGuard selection_;
+};
+
+class DCBrushSelection {
+ public:
+  DCBrushSelection(HDC dc, COLORREF color) : selection_(dc, GetStockObject(DC_BRUSH)) {
+    SetDCBrushColor(dc, color);
+  }
+
+ private:
+  SelectObjectGuard selection_;
+};
+
 inline Brush SolidBrush(TColor color) { return Brush(CreateSolidBrush(ColorToRGB(color))); }
 inline Pen SolidPen(TColor color, int width = 1) {
   return Pen(CreatePen(PS_SOLID, width, ColorToRGB(color)));

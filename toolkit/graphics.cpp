@@ -2,6 +2,8 @@
 
 #include <algorithm>
 
+#include "toolkit/contrast.h"
+
 namespace tk {
 
 TImage::TImage(Container* parent) : Control(parent) { SetBounds(0, 0, 105, 105); }
@@ -69,8 +71,11 @@ void TShape::SetBrushClear(bool clear) {
 }
 
 void TShape::Paint(HDC dc) {
-  Pen pen(penClear_ ? CreatePen(PS_NULL, 0, 0) : CreatePen(PS_INSIDEFRAME, penWidth_, ColorToRGB(penColor_)));
-  Brush brush(brushClear_ ? static_cast<HBRUSH>(nullptr) : CreateSolidBrush(ColorToRGB(brushColor_)));
+  // Under a contrast theme a figure is a face outlined in the face's text.
+  const COLORREF penColor = ColorToRGB(DrawnColor(penColor_, ColorRole::FaceText));
+  const COLORREF brushColor = ColorToRGB(DrawnColor(brushColor_, ColorRole::Face));
+  Pen pen(penClear_ ? CreatePen(PS_NULL, 0, 0) : CreatePen(PS_INSIDEFRAME, penWidth_, penColor));
+  Brush brush(brushClear_ ? static_cast<HBRUSH>(nullptr) : CreateSolidBrush(brushColor));
   SelectObjectGuard selectPen(dc, pen.get());
   SelectObjectGuard selectBrush(dc, brush ? static_cast<HGDIOBJ>(brush.get()) : GetStockObject(NULL_BRUSH));
   const ShapeBox box = ShapeBoxIn(kind_, 0, 0, Width(), Height());

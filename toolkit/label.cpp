@@ -1,5 +1,6 @@
 #include "toolkit/label.h"
 
+#include "toolkit/contrast.h"
 #include "toolkit/paint_buffer.h"
 #include "toolkit/text.h"
 
@@ -61,13 +62,10 @@ void TLabel::AdjustSize() {
 
 void TLabel::Paint(HDC dc) {
   RECT r{0, 0, Width(), Height()};
-  if (!transparent_) {
-    Brush brush = SolidBrush(Color());
-    FillRect(dc, &r, brush.get());
-  }
+  if (!transparent_) FillSolid(dc, r, ColorToRGB(DrawnColor(Color(), ColorRole::Face)));
   SelectObjectGuard font(dc, fonts_.Get(Font()));
   SetBkMode(dc, TRANSPARENT);
-  SetTextColor(dc, Enabled() ? ColorToRGB(Font().color) : GetSysColor(COLOR_GRAYTEXT));
+  SetTextColor(dc, Enabled() ? ColorToRGB(DrawnColor(Font().color, TextRole())) : GetSysColor(COLOR_GRAYTEXT));
   std::wstring text = Widen(caption_, codePage_);
   DrawTextW(dc, text.c_str(), static_cast<int>(text.size()), &r, TextFormat());
 }

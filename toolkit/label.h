@@ -4,6 +4,7 @@
 #include <functional>
 #include <string>
 
+#include "toolkit/contrast.h"
 #include "toolkit/control.h"
 #include "toolkit/core/coded_text.h"
 #include "toolkit/font_handle.h"
@@ -42,6 +43,8 @@ class TLabel : public Control {
 
  protected:
   UINT TextFormat() const;
+  // The system colour its text takes under a contrast theme.
+  virtual ColorRole TextRole() const { return ColorRole::FaceText; }
 
  private:
   std::string caption_;

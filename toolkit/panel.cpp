@@ -1,5 +1,6 @@
 #include "toolkit/panel.h"
 
+#include "toolkit/contrast.h"
 #include "toolkit/form.h"
 #include "toolkit/text.h"
 
@@ -41,7 +42,7 @@ void PanelSurface::PaintBackground(HDC dc, const RECT& client) {
   if (!caption.bytes.empty()) {
     SelectObjectGuard font(dc, captionFont_.Get(Font()));
     SetBkMode(dc, TRANSPARENT);
-    SetTextColor(dc, ColorToRGB(Font().color));
+    SetTextColor(dc, ColorToRGB(DrawnColor(Font().color, ColorRole::FaceText)));
     std::wstring text = Widen(caption);
     DrawTextW(dc, text.c_str(), static_cast<int>(text.size()), &r,
               DT_CENTER | DT_VCENTER | DT_SINGLELINE | DT_NOPREFIX);

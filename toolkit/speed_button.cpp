@@ -22,8 +22,7 @@ void TSpeedButton::Paint(HDC dc) {
   RECT r{0, 0, Width(), Height()};
   bool pressed = down_ && hot_;
   if (!flat_) {
-    Brush face = SolidBrush(clBtnFace);
-    FillRect(dc, &r, face.get());
+    FillRect(dc, &r, GetSysColorBrush(COLOR_BTNFACE));
     DrawEdge(dc, &r, pressed ? EDGE_SUNKEN : EDGE_RAISED, BF_RECT);
   } else if (Enabled() && (hot_ || down_)) {
     DrawEdge(dc, &r, pressed ? BDR_SUNKENOUTER : BDR_RAISEDINNER, BF_RECT);

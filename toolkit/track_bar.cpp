@@ -5,6 +5,7 @@
 #include <algorithm>
 
 #include "toolkit/container.h"
+#include "toolkit/contrast.h"
 #include "toolkit/gdi.h"
 
 namespace tk {
@@ -61,8 +62,7 @@ void TTrackBar::PaintBorder(HDC dc) {
   InflateRect(&inner, -border_, -border_);
   SavedDC saved(dc);
   ExcludeClipRect(dc, inner.left, inner.top, inner.right, inner.bottom);
-  Brush brush = SolidBrush(surface_.Color());
-  FillRect(dc, &window, brush.get());
+  FillSolid(dc, window, ColorToRGB(DrawnColor(surface_.Color(), ColorRole::Face)));
 }
 
 LRESULT TTrackBar::BorderFilter(UINT message, WPARAM wParam, LPARAM lParam, const Next& next) {

@@ -6,6 +6,7 @@
 #include "toolkit/core/form_description.h"
 
 #include "toolkit/container.h"
+#include "toolkit/contrast.h"
 #include "toolkit/font_handle.h"
 #include "toolkit/form.h"
 
@@ -281,6 +282,12 @@ HBRUSH WinControl::BackgroundBrush() {
 }
 
 HBRUSH WinControl::CtlColor(HDC dc) {
+  if (HighContrast()) {
+    // The theme's face and its text, as the system's own dialogs show them.
+    SetTextColor(dc, GetSysColor(COLOR_BTNTEXT));
+    SetBkColor(dc, GetSysColor(COLOR_BTNFACE));
+    return GetSysColorBrush(COLOR_BTNFACE);
+  }
   SetTextColor(dc, ColorToRGB(font_.color));
   SetBkColor(dc, ColorToRGB(color_));
   return BackgroundBrush();
