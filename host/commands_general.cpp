@@ -86,6 +86,22 @@ void Pump(CommandContext&, const Line&) { tk::PumpPending(); }
 // calls the plug-in; `fpu 53` plays such a host for the rest of the run.
 void Fpu(CommandContext&, const Line& line) { tk::SetX87Precision(TextArg(line, 1) == "53" ? 53 : 64); }
 
+// `contrast white-on-black|black-on-white|off`: a contrast theme for the
+// plug-in, as Windows turns one on (Wine has none of its own).
+void Contrast(CommandContext& c, const Line& line) {
+  const std::string which = TextArg(line, 1);
+  c.session.contrast.reset();
+  if (which == "off") return;
+  if (which != "white-on-black" && which != "black-on-white") {
+    c.out.Fail("contrast: white-on-black, black-on-white or off");
+    return;
+  }
+  c.session.contrast = std::make_unique<ContrastTheme>(
+      c.session.Plugin().Module(),
+      which == "white-on-black" ? ContrastPalette::WhiteOnBlack : ContrastPalette::BlackOnWhite);
+  tk::PumpPending();
+}
+
 void Echo(CommandContext& c, const Line& line) {
   std::string text;
   for (std::size_t i = 1; i < line.tokens.size(); ++i) text += (i > 1 ? " " : "") + line.tokens[i].text;
@@ -105,6 +121,7 @@ void AddGeneralCommands(CommandTable& table) {
       {"pump", Pump},
       {"echo", Echo},
       {"fpu", Fpu},
+      {"contrast", Contrast},
   });
 }
 

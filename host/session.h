@@ -13,6 +13,7 @@
 #include <string>
 #include <vector>
 
+#include "host/contrast_theme.h"
 #include "host/host_strings.h"
 #include "host/message_boxes.h"
 #include "host/modal_driver.h"
@@ -106,6 +107,7 @@ class Session : public CallbackSink {
   std::optional<LRESULT> lastReply;
   std::optional<Picture> lastCapture;
   std::optional<tk::GuiObjects> resourceMark;
+  std::unique_ptr<ContrastTheme> contrast;  // while `contrast` turned one on
 
   // CallbackSink
   void OnAddAction(std::int32_t number, const char* name, const char* description,

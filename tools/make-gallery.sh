@@ -16,6 +16,7 @@ while read -r name width height; do
 done <<'LIST'
 kinds 634 470
 kinds-no-text 634 470
+kinds-contrast 634 470
 text-inversion 320 274
 needle-sweep 632 90
 pie-direction 632 136

@@ -75,6 +75,7 @@ const std::map<std::string, CommandShape, std::less<>>& Commands() {
       {"screenshot", {"s", "screenshot \"file.png\""}},
       {"echo", {"*", nullptr}},
       {"fpu", {"53|64", "fpu 53|64"}},
+      {"contrast", {"white-on-black|black-on-white|off", "contrast white-on-black|black-on-white|off"}},
       {"repeat", {"n as? s?", "repeat COUNT [as NAME] ... end"}},
       {"warnings", {"on|off", "warnings on|off"}},
       {"bench", {"s n", "bench \"label\" COUNT ... end"}},
