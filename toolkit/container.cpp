@@ -238,7 +238,8 @@ LRESULT Container::OnSettingChange(UINT message, WPARAM wParam, LPARAM lParam) {
     SendMessageW(child, message, wParam, lParam);
   // A contrast theme turned on or off changes the colours of everything
   // shown (the paints ask which): draw it all again, frame included.
-  if ((GetWindowLongPtrW(Handle(), GWL_STYLE) & WS_CHILD) == 0)
+  const bool colours = message == WM_SYSCOLORCHANGE || wParam == SPI_SETHIGHCONTRAST;
+  if (colours && (GetWindowLongPtrW(Handle(), GWL_STYLE) & WS_CHILD) == 0)
     RedrawWindow(Handle(), nullptr, nullptr, RDW_INVALIDATE | RDW_FRAME | RDW_ALLCHILDREN);
   return result;
 }
