@@ -1,9 +1,11 @@
 #include <memory>
+#include <optional>
 #include <string>
 #include <vector>
 
 #include <gtest/gtest.h>
 
+#include "host/contrast_theme.h"
 #include "toolkit/gui_objects.h"
 #include "gauge/GaugeText.h"
 #include "tests/win/gauge/gauge_fixture.h"
@@ -42,20 +44,26 @@ TEST(GaugeResources, PaintLeavesTheDcAsItFoundItAndFreesEveryObject) {
     tk::Brush held = tk::SolidBrush(tk::clRed);
     ASSERT_NE(GdiCount(), before) << "the GDI counter must see one held object";
   }
-  for (const Case& c : cases) {
-    TGauge g;
-    g.SetBounds(0, 0, 120, 90);
-    g.SetKind(c.kind);
-    g.SetBorderStyle(c.border);
-    g.SetShowText(c.showText);
-    g.SetProgress(c.progress);
-    g.Paint(target.dc());  // first paint: lets the system set up fonts and caches
-    const DcObjects before = Current(target.dc());
-    const long gdiBefore = GdiCount();
-    for (int i = 0; i < 3; ++i) g.Paint(target.dc());
-    const std::string name = "kind " + std::to_string(c.kind) + " at " + std::to_string(c.progress);
-    EXPECT_EQ(Current(target.dc()), before) << name;
-    EXPECT_EQ(GdiCount(), gdiBefore) << name;
+  // Also under a contrast theme, whose text is clipped to the fill.
+  for (bool contrast : {false, true}) {
+    std::optional<host::ContrastTheme> theme;
+    if (contrast) theme.emplace(GetModuleHandleW(nullptr), host::ContrastPalette::WhiteOnBlack);
+    for (const Case& c : cases) {
+      TGauge g;
+      g.SetBounds(0, 0, 120, 90);
+      g.SetKind(c.kind);
+      g.SetBorderStyle(c.border);
+      g.SetShowText(c.showText);
+      g.SetProgress(c.progress);
+      g.Paint(target.dc());  // first paint: lets the system set up fonts and caches
+      const DcObjects before = Current(target.dc());
+      const long gdiBefore = GdiCount();
+      for (int i = 0; i < 3; ++i) g.Paint(target.dc());
+      const std::string name = "kind " + std::to_string(c.kind) + " at " + std::to_string(c.progress) +
+                               (contrast ? ", contrast theme" : "");
+      EXPECT_EQ(Current(target.dc()), before) << name;
+      EXPECT_EQ(GdiCount(), gdiBefore) << name;
+    }
   }
 }
 
