@@ -13,6 +13,7 @@
 #include "host/interpreter.h"
 #include "host/isolated.h"
 #include "host/wine_settings.h"
+#include "toolkit/com_ref.h"
 #include "toolkit/high_memory.h"
 
 namespace {
@@ -112,6 +113,10 @@ int main(int argc, char** argv) {
   // The 64-bit build tests the plug-in's code: with the low 4 GB kept
   // unused, a pointer the plug-in cuts to 32 bits fails at once.
   tk::ReserveLowAddressSpace();
+  // Like the host's own run-time, which holds ActiveX objects, the thread
+  // lives in a COM apartment: a screen reader in another program then
+  // reaches the plug-in's accessible objects.
+  tk::ComApartment apartment;
   host::PluginModule plugin;
   std::string loadError = plugin.Load(options->plugin);
   if (!loadError.empty()) {

@@ -2,6 +2,8 @@
 
 #include <utility>
 
+#include "toolkit/oleacc_library.h"
+
 namespace tk {
 
 namespace {
@@ -32,8 +34,12 @@ HRESULT AnswerNumber(long number, VARIANT* out) {
   if (!source_) return CO_E_OBJNOTCONNECTED
 
 ComRef<AccessibleObject> AccessibleObject::Create(HWND hwnd, const AccessibleSource& source) {
+  // Without the system's library the window is left to its default
+  // handling, as a plain window.
+  const OleaccFunctions* oleacc = Oleacc();
   ComRef<IAccessible> standard;
-  if (!hwnd || FAILED(CreateStdAccessibleObject(hwnd, OBJID_CLIENT, kAccessibleId, standard.PutVoid())) ||
+  if (!hwnd || !oleacc ||
+      FAILED(oleacc->createStdAccessibleObject(hwnd, OBJID_CLIENT, kAccessibleId, standard.PutVoid())) ||
       !standard)
     return {};
   return ComRef<AccessibleObject>(new AccessibleObject(hwnd, source, std::move(standard)));
@@ -78,12 +84,12 @@ ULONG AccessibleObject::Release() {
 ITypeInfo* AccessibleObject::TypeInfo() {
   if (!typeInfo_) {
     // The platform's own description of IAccessible, carried by the oleacc
-    // module already loaded (never a file of that name found elsewhere);
-    // the standard object does not give it on every platform. Never
-    // registered: the plug-in writes nothing.
+    // module that made the standard object (never a file of that name found
+    // elsewhere); the standard object does not give it on every platform.
+    // Never registered: the plug-in writes nothing.
     wchar_t path[MAX_PATH];
-    HMODULE oleacc = GetModuleHandleW(L"oleacc.dll");
-    const DWORD length = oleacc ? GetModuleFileNameW(oleacc, path, MAX_PATH) : 0;
+    const OleaccFunctions* oleacc = Oleacc();
+    const DWORD length = oleacc ? GetModuleFileNameW(oleacc->module, path, MAX_PATH) : 0;
     ComRef<ITypeLib> library;
     if (length > 0 && length < MAX_PATH && SUCCEEDED(LoadTypeLibEx(path, REGKIND_NONE, library.Put())))
       library->GetTypeInfoOfGuid(kAccessibleId, typeInfo_.Put());
@@ -274,7 +280,8 @@ std::optional<LRESULT> AccessibleServer::OnGetObject(HWND hwnd, WPARAM wParam, L
   if (static_cast<LONG>(static_cast<DWORD>(lParam)) != OBJID_CLIENT) return std::nullopt;
   ComRef<IAccessible> object = Object(hwnd);
   if (!object) return std::nullopt;
-  LRESULT result = LresultFromObject(kAccessibleId, wParam, object.get());
+  // The object exists only where the library was loaded.
+  LRESULT result = Oleacc()->lresultFromObject(kAccessibleId, wParam, object.get());
   if (result <= 0) return std::nullopt;  // an error code
   return result;
 }
