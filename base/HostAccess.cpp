@@ -25,7 +25,9 @@ std::optional<HostAnswer> AskHost(HostCommand command, std::string_view text) {
   InterfaceAccessProc ask = Held().interfaceAccess;
   if (ask == nullptr) return std::nullopt;
   LocalHostSlot slot;
-  AssignHostString(slot.get(), text);
+  // Without the question's block the host is not asked: a nil slot would
+  // ask it about the empty text instead.
+  if (!AssignHostString(slot.get(), text)) return std::nullopt;
   HostAnswer answer;
   answer.accepted = ask(static_cast<std::int32_t>(command), slot.get()) != 0;
   answer.leftBlock = *slot.get() != nullptr;

@@ -22,7 +22,8 @@ struct HostAnswer {
   std::string text;        // the slot's text after the call; empty for nil
 };
 
-// Nothing when the host has not handed over InterfaceAccessProc.
+// Nothing when the host has not handed over InterfaceAccessProc, or when no
+// block for the question could be had (the host is then not asked).
 std::optional<HostAnswer> AskHost(HostCommand command, std::string_view text);
 
 }  // namespace nb

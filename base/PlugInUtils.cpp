@@ -5,6 +5,7 @@
 #include <windows.h>
 
 #include <cstring>
+#include <vector>
 
 namespace nb {
 namespace {
@@ -14,14 +15,31 @@ constinit HeldValues held{};
 
 }  // namespace
 
-void AssignHostString(HostSlot* slot, std::string_view text) {
-  if (slot == nullptr) return;
-  text = text.substr(0, text.find('\0'));
-  // The copy is made before the old block goes, so a text that lives in that
-  // block is still intact when it is copied.
-  char* block = NewGlobalString(text);
-  FreeHostString(slot);
-  *slot = block;
+bool ReplaceHostStrings(std::span<const SlotText> writes) {
+  // Every copy is made before any old block goes, so a text that lives in
+  // one of those blocks is still intact when it is copied.
+  std::vector<char*> blocks(writes.size(), nullptr);
+  for (std::size_t i = 0; i < writes.size(); ++i) {
+    if (writes[i].slot == nullptr) continue;
+    std::string_view text = writes[i].text;
+    blocks[i] = NewGlobalString(text.substr(0, text.find('\0')));
+    if (blocks[i] == nullptr) {
+      for (char* made : blocks)
+        if (made != nullptr) GlobalFree(made);
+      return false;
+    }
+  }
+  for (std::size_t i = 0; i < writes.size(); ++i) {
+    if (writes[i].slot == nullptr) continue;
+    FreeHostString(writes[i].slot);
+    *writes[i].slot = blocks[i];
+  }
+  return true;
+}
+
+bool AssignHostString(HostSlot* slot, std::string_view text) {
+  const SlotText write{slot, text};
+  return ReplaceHostStrings({&write, 1});
 }
 
 void FreeHostString(HostSlot* slot) {

@@ -1,6 +1,7 @@
 #pragma once
 // Host strings and the values that the host hands over.
 
+#include <span>
 #include <string>
 #include <string_view>
 
@@ -8,9 +9,20 @@
 
 namespace nb {
 
-// Replaces the slot's string: frees the old block, stores a new GlobalAlloc'ed
-// copy of text up to its first NUL. A failed allocation leaves the slot nil.
-void AssignHostString(HostSlot* slot, std::string_view text);
+// One slot to replace and its new text; a null slot is passed over.
+struct SlotText {
+  HostSlot* slot;
+  std::string_view text;
+};
+
+// Replaces the slots' strings, all or none: every new block (a GlobalAlloc'ed
+// copy of its text up to the first NUL) is made before any slot changes;
+// then each slot takes its block and the old one is freed. When a block
+// cannot be made, those made are freed, every slot keeps what it held and
+// the answer is false.
+bool ReplaceHostStrings(std::span<const SlotText> writes);
+// The same for one slot.
+bool AssignHostString(HostSlot* slot, std::string_view text);
 // Frees the slot's block and sets the slot to nil.
 void FreeHostString(HostSlot* slot);
 // The slot's text; nil reads as empty.

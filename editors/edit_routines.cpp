@@ -1,6 +1,6 @@
 // The edit routines of the eight actions. Each opens its dialog over the
 // active window, fills it from the slots, shows it modally and, only after
-// OK, replaces every slot of the action in slot order.
+// OK, replaces every slot of the action, or none.
 #include "editors/edit_routines.h"
 
 #include <windows.h>
@@ -46,7 +46,7 @@ class HeldWhileOpen {
 // start(form) runs after the action's name and description are shown;
 // read(form) gives the texts of the action's slots after OK, in slot order.
 // The dialog is freed on every path; the slots are written only after every
-// text has been read.
+// text has been read, and all of them or none.
 template <typename Form, typename Fill, typename Read, typename Start = void (*)(Form&)>
 bool RunEditor(int action, Form*& variable, nb::HostSlot* slots, Fill fill, Read read,
                const LocalisedText& objectName = captions::kObjectName, Start start = [](Form&) {}) {
@@ -65,8 +65,12 @@ bool RunEditor(int action, Form*& variable, nb::HostSlot* slots, Fill fill, Read
   start(*form);
   if (form->ShowModal() != tk::mrOk) return false;
   const SlotTexts texts = read(*form);
-  for (std::size_t i = 0; i < texts.size(); ++i) nb::AssignHostString(&slots[i], texts[i]);
-  return true;
+  std::vector<nb::SlotText> writes;
+  writes.reserve(texts.size());
+  for (std::size_t i = 0; i < texts.size(); ++i) writes.push_back({&slots[i], texts[i]});
+  // All slots or none: when the host's memory runs out, the edit answers
+  // False and the host keeps the action as it was.
+  return nb::ReplaceHostStrings(writes);
 }
 
 // A number field's text for its slot: what it was given while the author

@@ -52,9 +52,11 @@ void NB_REGISTER nbInitPlugIn(std::int32_t arg1, nb::HostSlot* name, nb::HostSlo
                               nb::HostSlot* description) {
   try {
     nb::Held().initArg1 = arg1;
-    nb::AssignHostString(name, nb::product::kName);
-    nb::AssignHostString(author, nb::product::kAuthor);
-    nb::AssignHostString(description, "The use of a Gauge in VisualNeo.");
+    // The three or none: a host short of memory keeps what its slots held.
+    const nb::SlotText identity[] = {{name, nb::product::kName},
+                                     {author, nb::product::kAuthor},
+                                     {description, "The use of a Gauge in VisualNeo."}};
+    nb::ReplaceHostStrings(identity);
   } catch (...) {
   }
 }

@@ -7,6 +7,7 @@
 #include <string>
 
 #include "base/PlugInUtils.h"
+#include "tests/support/host_blocks.h"
 
 namespace {
 
@@ -87,6 +88,16 @@ TEST_F(AskHostTest, HandsOverACopyAndReadsTheSlotAfterwardsFreeingWhateverIsLeft
       EXPECT_TRUE(Freed(fake.leftBlock));
     }
   }
+}
+
+TEST_F(AskHostTest, WithoutABlockForTheQuestionTheHostIsNotAsked) {
+  // A nil slot would ask the host about the empty text instead (a chooser
+  // would offer the wrong object; command 7 would name no object).
+  tarvex::test::HostBlocks blocks;
+  blocks.FailAllocation(1);
+  EXPECT_FALSE(nb::AskHost(nb::HostCommand::ChooseObject, "Rect1").has_value());
+  EXPECT_EQ(fake.command, 0);
+  EXPECT_EQ(blocks.Live(), 0u);
 }
 
 TEST_F(AskHostTest, TheSlotIsFreedWhenTheHostThrows) {

@@ -7,6 +7,11 @@
 #include <gtest/gtest.h>
 
 #include <cstring>
+#include <string>
+#include <vector>
+
+#include "plugin/boundary.h"
+#include "tests/support/host_blocks.h"
 
 namespace {
 
@@ -78,6 +83,69 @@ TEST(HostSlots, NilAndMissingSlotsAreHarmless) {
   nb::FreeHostString(nullptr);
   char text[] = "abc";
   EXPECT_EQ(nb::ReadHostString(text), "abc");
+}
+
+// Three slots as a host holds them (a block, nil, a block) and one write
+// with no slot; the first three writes each want a block.
+struct ThreeSlots {
+  nb::HostSlot slots[3] = {nb::NewGlobalString("[Old1]"), nullptr, nb::NewGlobalString("Old 3")};
+  ThreeSlots() = default;
+  ThreeSlots(const ThreeSlots&) = delete;
+  ThreeSlots& operator=(const ThreeSlots&) = delete;
+  ~ThreeSlots() {
+    for (nb::HostSlot& slot : slots) nb::FreeHostString(&slot);
+  }
+};
+
+TEST(ReplaceHostStrings, WritesEverySlotOrNoneWhenABlockCannotBeHad) {
+  const struct {
+    const char* what;
+    std::size_t failing;  // 0: none
+  } cases[] = {{"every block made", 0}, {"the first fails", 1}, {"the second fails", 2}, {"the last fails", 3}};
+  tarvex::test::HostBlocks blocks;
+  for (const auto& c : cases) {
+    SCOPED_TRACE(c.what);
+    ThreeSlots held;
+    const std::vector<nb::HostSlot> before(std::begin(held.slots), std::end(held.slots));
+    const std::size_t live = blocks.Live();
+    const nb::SlotText writes[] = {
+        {&held.slots[0], "New 1"}, {&held.slots[1], "New 2"}, {nullptr, "no slot"}, {&held.slots[2], "New 3"}};
+    if (c.failing != 0) blocks.FailAllocation(c.failing);
+    const bool written = nb::ReplaceHostStrings(writes);
+    EXPECT_EQ(written, c.failing == 0);
+    if (written) {
+      EXPECT_STREQ(held.slots[0], "New 1");
+      EXPECT_STREQ(held.slots[1], "New 2");
+      EXPECT_STREQ(held.slots[2], "New 3");
+      EXPECT_TRUE(Freed(before[0]));
+      EXPECT_TRUE(Freed(before[2]));
+      EXPECT_EQ(blocks.Live(), live + 1);  // the slot that was nil holds one more
+      continue;
+    }
+    for (std::size_t i = 0; i < 3; ++i) EXPECT_EQ(held.slots[i], before[i]) << "slot " << i;
+    EXPECT_STREQ(held.slots[0], "[Old1]");
+    EXPECT_STREQ(held.slots[2], "Old 3");
+    EXPECT_EQ(blocks.Live(), live);
+  }
+}
+
+TEST(InitPlugIn, GivesNameAuthorAndDescriptionAllOrNone) {
+  tarvex::test::HostBlocks blocks;
+  for (std::size_t failing : {0, 1, 2, 3}) {
+    SCOPED_TRACE("failing allocation " + std::to_string(failing));
+    ThreeSlots held;
+    const std::vector<nb::HostSlot> before(std::begin(held.slots), std::end(held.slots));
+    const std::size_t live = blocks.Live();
+    if (failing != 0) blocks.FailAllocation(failing);
+    nbInitPlugIn(0, &held.slots[0], &held.slots[1], &held.slots[2]);
+    if (failing == 0) {
+      EXPECT_STREQ(held.slots[0], "Tarvex 2.0");
+      EXPECT_EQ(blocks.Live(), live + 1);
+      continue;
+    }
+    for (std::size_t i = 0; i < 3; ++i) EXPECT_EQ(held.slots[i], before[i]) << "slot " << i;
+    EXPECT_EQ(blocks.Live(), live);
+  }
 }
 
 }  // namespace

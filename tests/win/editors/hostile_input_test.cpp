@@ -12,14 +12,16 @@
 
 #include "base/PlugInUtils.h"
 #include "plugin/boundary.h"
+#include "tests/support/host_blocks.h"
 #include "tests/win/editors/editor_fixture.h"
-#include "tests/win/editors/host_blocks.h"
 #include "toolkit/edits.h"
 #include "toolkit/gui_objects.h"
 #include "toolkit/speed_button.h"
 
 namespace editors::test {
 namespace {
+
+using tarvex::test::HostBlocks;
 
 std::string Repeated(std::size_t size, std::string_view pattern) {
   std::string text;
