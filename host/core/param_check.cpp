@@ -191,7 +191,8 @@ void CheckParamText(const ParamInfo& p, const std::string& text, std::vector<std
 std::string WhyDefault(const ParamInfo& p, const std::string& text) {
   std::string what = "the " + std::string(p.name);
   if (text.empty()) return what + " is empty";
-  what += " " + Quoted(text);
+  what += ' ';
+  what += Quoted(text);
   if (nb::ParseIntegerText(Trim(text))) {
     const char* where =
         IsBlank(text.back()) ? "a blank after the number" : "a blank other than a space before the number";
