@@ -3,6 +3,7 @@
 #include "decor/Gradient.h"
 #include "decor/LinkLabel.h"
 #include "gauge/Gauges.h"
+#include "toolkit/core/gauge_kind.h"
 
 namespace decor {
 
@@ -74,11 +75,8 @@ tk::ComponentClass GaugeClass() {
   return tk::MakeComponentClass<P>(
       "TGauge",
       {
-          {"Kind", ForMade<P, B>(tk::EnumSetter<B, gauges::TGaugeKind>(&B::SetKind, {{"gkText", gauges::gkText},
-                                     {"gkHorizontalBar", gauges::gkHorizontalBar},
-                                     {"gkVerticalBar", gauges::gkVerticalBar},
-                                     {"gkPie", gauges::gkPie},
-                                     {"gkNeedle", gauges::gkNeedle}}))},
+          {"Kind", ForMade<P, B>(tk::EnumSetter(
+                       &B::SetKind, tk::NamesByOrdinal<tk::TGaugeKind>(tk::kGaugeKindStoredNames)))},
           {"MinValue", ForMade<P, B>(tk::IntSetter(&B::SetMinValue))},
           {"MaxValue", ForMade<P, B>(tk::IntSetter(&B::SetMaxValue))},
           {"Progress", ForMade<P, B>(tk::IntSetter(&B::SetProgress))},

@@ -88,7 +88,7 @@ TFormFiga::TFormFiga(HWND parentWindow) : TEditorForm("TFormFiga") {
 }
 
 void TFormFiga::ShowKind(const KindRow& row, bool atOpen) {
-  Gauge1->SetKind(static_cast<gauges::TGaugeKind>(row.kind));
+  Gauge1->SetKind(row.kind);
   Gauge1->SetBounds(row.left, PreviewTop(row, atOpen), row.width, row.height);
 }
 

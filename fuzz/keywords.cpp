@@ -5,10 +5,11 @@
 #include <string_view>
 
 #include "base/core/words.h"
+#include "toolkit/core/gauge_kind.h"
 
 extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size) {
   std::string_view text(reinterpret_cast<const char*>(data), size);
-  if (auto kind = nb::ParseKindName(text); kind && nb::KindName(*kind) != text) std::abort();
+  if (auto kind = tk::GaugeKindFromWord(text); kind && tk::GaugeKindOf(*kind).word != text) std::abort();
   auto flags = nb::ReadFlagPair(text);
   // The second word is read only after the first.
   if (flags.visible && !flags.showText) std::abort();

@@ -1,6 +1,7 @@
 #include "gauge/Gauges.h"
 
 #include "gauge/GaugeDraw.h"
+#include "gauge/GaugeKinds.h"
 #include "gauge/GaugeText.h"
 #include "gauge/core/arithmetic.h"
 #include "gauge/core/geometry.h"
@@ -131,24 +132,10 @@ void TGauge::Compose(HDC dc) const {
   // Every kind fills the paint rectangle first, which is what black XOR
   // (black + kind) leaves there; so only the frame around it is blackened.
   DrawFrame(dc, look, paint);
-  FillClip fillClip = nullptr;
-  switch (kind_) {
-    case gkText: DrawPlain(dc, paint, look); break;
-    case gkHorizontalBar:
-      DrawHorizontalBar(dc, paint, look);
-      fillClip = &ClipToHorizontalBarFill;
-      break;
-    case gkVerticalBar:
-      DrawVerticalBar(dc, paint, look);
-      fillClip = &ClipToVerticalBarFill;
-      break;
-    case gkPie:
-      DrawPie(dc, paint, look);
-      fillClip = &ClipToPieWedge;
-      break;
-    case gkNeedle: DrawNeedle(dc, paint, look); break;
-  }
-  if (showText_) DrawPercentText(dc, area, paint, look, Font(), look.contrast ? ContrastInk(fillClip) : TextInk{});
+  const KindRoutines routines = RoutinesOf(kind_);
+  if (routines.draw) routines.draw(dc, paint, look);
+  if (showText_)
+    DrawPercentText(dc, area, paint, look, Font(), look.contrast ? ContrastInk(routines.fillClip) : TextInk{});
 }
 
 }  // namespace gauges

@@ -9,10 +9,13 @@
 
 #include "toolkit/control.h"
 #include "toolkit/core/errors.h"
+#include "toolkit/core/gauge_kind.h"
 
 namespace gauges {
 
-enum TGaugeKind : std::uint8_t { gkText, gkHorizontalBar, gkVerticalBar, gkPie, gkNeedle };
+// The kinds are one table below the control (toolkit/core/gauge_kind.h).
+using tk::TGaugeKind;
+using enum tk::TGaugeKind;
 enum TBorderStyle : std::uint8_t { bsNone, bsSingle };
 
 class TGauge : public tk::Control {

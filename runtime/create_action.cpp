@@ -14,6 +14,7 @@
 #include "runtime/core/number_params.h"
 #include "runtime/gauge_settings.h"
 #include "runtime/run_routines.h"
+#include "toolkit/core/gauge_kind.h"
 
 namespace runtime {
 
@@ -30,7 +31,7 @@ std::optional<std::int32_t> AskObjectWindow(const std::string& name) {
 
 // False when the range pair is crossed: the configuration stops there.
 bool Configure(gauges::TGauge& gauge, const Params& p) {
-  if (auto kind = nb::ParseKindName(p.at(1))) gauge.SetKind(ToGaugeKind(static_cast<int>(*kind)));
+  if (auto kind = tk::GaugeKindFromWord(p.at(1))) gauge.SetKind(*kind);
   ApplyColourTriple(gauge, &gauges::TGauge::SetForeColor, p.at(2), tk::clBlack);
   ApplyColourTriple(gauge, &gauges::TGauge::SetBackColor, p.at(3), tk::clWhite);
   ApplyColourTriple(gauge, &gauges::TGauge::SetColor, p.at(4), tk::clWhite);

@@ -3,15 +3,8 @@
 #include "runtime/UnitFORM.h"
 #include "base/core/encodings.h"
 #include "base/core/font_spec.h"
-#include "base/core/words.h"
 
 namespace runtime {
-
-static_assert(static_cast<int>(nb::GaugeKind::Text) == gauges::gkText);
-static_assert(static_cast<int>(nb::GaugeKind::HorizontalBar) == gauges::gkHorizontalBar);
-static_assert(static_cast<int>(nb::GaugeKind::VerticalBar) == gauges::gkVerticalBar);
-static_assert(static_cast<int>(nb::GaugeKind::Pie) == gauges::gkPie);
-static_assert(static_cast<int>(nb::GaugeKind::Needle) == gauges::gkNeedle);
 
 void ApplyColourTriple(gauges::TGauge& gauge, void (gauges::TGauge::*setter)(tk::TColor),
                        std::string_view text, tk::TColor whenEmpty) {
@@ -41,7 +34,5 @@ void ApplyFontText(gauges::TGauge& gauge, std::string_view text) {
   if (nb::ApplyFontSpec(text, font, ScreenPixelsPerInch()) != nb::FontSpecResult::TooFewFields)
     gauge.SetFont(font);
 }
-
-gauges::TGaugeKind ToGaugeKind(int ordinal) { return static_cast<gauges::TGaugeKind>(ordinal); }
 
 }  // namespace runtime

@@ -25,6 +25,4 @@ bool ApplyRange(gauges::TGauge& gauge, std::int32_t minimum, std::int32_t maximu
 // A font spec applied to the gauge's font; an empty font text changes nothing.
 void ApplyFontText(gauges::TGauge& gauge, std::string_view text);
 
-gauges::TGaugeKind ToGaugeKind(int ordinal);
-
 }  // namespace runtime

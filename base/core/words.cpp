@@ -7,35 +7,6 @@
 
 namespace nb {
 
-namespace {
-
-struct KindEntry {
-  const char* name;
-  GaugeKind kind;
-};
-// In the order of the editor's list, which is also the order of comparison.
-constexpr KindEntry kKinds[] = {
-    {"HorizontalBar", GaugeKind::HorizontalBar},
-    {"Needle", GaugeKind::Needle},
-    {"Pie", GaugeKind::Pie},
-    {"Text", GaugeKind::Text},
-    {"VerticalBar", GaugeKind::VerticalBar},
-};
-
-}  // namespace
-
-std::optional<GaugeKind> ParseKindName(std::string_view text) {
-  for (const KindEntry& entry : kKinds)
-    if (text == entry.name) return entry.kind;
-  return std::nullopt;
-}
-
-std::string KindName(GaugeKind kind) {
-  for (const KindEntry& entry : kKinds)
-    if (entry.kind == kind) return entry.name;
-  return {};
-}
-
 FlagPairReading ReadFlagPair(std::string_view text) {
   FlagPairReading reading;
   if (text.empty()) {

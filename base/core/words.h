@@ -1,6 +1,7 @@
 #pragma once
-// The keyword parameters: gauge kind names, the hide-text/hide-gauge flag
-// pair and the visibility word. Keywords are matched case-sensitively at run
+// The keyword parameters: the hide-text/hide-gauge flag pair and the
+// visibility word (the kind words are the kinds' table,
+// toolkit/core/gauge_kind.h). Keywords are matched case-sensitively at run
 // time; the editor's reading of the flag pair is more lenient.
 
 #include <cstdint>
@@ -9,13 +10,6 @@
 #include <string_view>
 
 namespace nb {
-
-// The gauge kinds by their ordinal values (the gauge control's TGaugeKind).
-enum class GaugeKind : std::uint8_t { Text = 0, HorizontalBar = 1, VerticalBar = 2, Pie = 3, Needle = 4 };
-
-// "HorizontalBar", "Needle", "Pie", "Text", "VerticalBar", exactly.
-std::optional<GaugeKind> ParseKindName(std::string_view text);
-std::string KindName(GaugeKind kind);
 
 // Run-time reading: an empty text shows both. Otherwise the first word
 // "True" hides the text (any other word shows it) and the second word "True"

@@ -1,18 +1,34 @@
 #include "editors/core/create_editor.h"
 
+#include <iterator>
+
 #include "base/core/encodings.h"
 #include "toolkit/core/ascii.h"
 
 namespace editors {
 
+namespace {
+
+struct PreviewPlace {
+  int width, height, top, left;
+};
+// By kind ordinal: gkText, gkHorizontalBar, gkVerticalBar, gkPie, gkNeedle.
+constexpr PreviewPlace kPreviewPlaces[] = {
+    {130, 130, 60, 373}, {130, 25, 105, 373}, {25, 130, 60, 424}, {130, 130, 60, 373}, {130, 40, 96, 373},
+};
+static_assert(std::size(kPreviewPlaces) == tk::kGaugeKindCount, "a preview place per gauge kind");
+
+}  // namespace
+
 const std::vector<KindRow>& KindRows() {
-  static const std::vector<KindRow> rows = {
-      {"HorizontalBar", nb::GaugeKind::HorizontalBar, 130, 25, 105, 373},
-      {"Needle", nb::GaugeKind::Needle, 130, 40, 96, 373},
-      {"Pie", nb::GaugeKind::Pie, 130, 130, 60, 373},
-      {"Text", nb::GaugeKind::Text, 130, 130, 60, 373},
-      {"VerticalBar", nb::GaugeKind::VerticalBar, 25, 130, 60, 424},
-  };
+  static const std::vector<KindRow> rows = [] {
+    std::vector<KindRow> list;
+    for (const tk::GaugeKindEntry& entry : tk::kGaugeKinds) {
+      const PreviewPlace& at = kPreviewPlaces[entry.kind];
+      list.push_back(KindRow{entry.word, entry.kind, at.width, at.height, at.top, at.left});
+    }
+    return list;
+  }();
   return rows;
 }
 
@@ -24,7 +40,7 @@ const KindRow* FindKindRow(std::string_view text) {
 
 int PreviewTop(const KindRow& row, bool atOpen) {
   constexpr int kTextTopAtOpen = 66;
-  return atOpen && row.kind == nb::GaugeKind::Text ? kTextTopAtOpen : row.top;
+  return atOpen && row.kind == tk::gkText ? kTextTopAtOpen : row.top;
 }
 
 FlagTexts ReadFlagTexts(std::optional<std::string_view> slot) {

@@ -8,18 +8,18 @@
 #include <string_view>
 #include <vector>
 
-#include "base/core/words.h"
+#include "toolkit/core/gauge_kind.h"
 
 namespace editors {
 
 // One entry of the kinds list and where the preview stands for it.
 struct KindRow {
   std::string_view text;
-  nb::GaugeKind kind;
+  tk::TGaugeKind kind;
   int width, height, top, left;
 };
 
-// The five entries in list order.
+// An entry per gauge kind, in the kinds' table order (toolkit/core/gauge_kind.h).
 const std::vector<KindRow>& KindRows();
 // The entry whose text is exactly text; null for none.
 const KindRow* FindKindRow(std::string_view text);

@@ -6,6 +6,7 @@
 #include "runtime/core/number_params.h"
 #include "toolkit/core/ascii.h"
 #include "toolkit/core/color_names.h"
+#include "toolkit/core/gauge_kind.h"
 
 namespace host {
 namespace {
@@ -80,18 +81,18 @@ void CheckTriple(const ParamInfo& p, const std::string& text, std::vector<std::s
 }
 
 void CheckKind(const std::string& text, std::vector<std::string>& out) {
-  if (text.empty() || nb::ParseKindName(text)) return;
-  for (auto kind : {nb::GaugeKind::HorizontalBar, nb::GaugeKind::Needle, nb::GaugeKind::Pie,
-                    nb::GaugeKind::Text, nb::GaugeKind::VerticalBar}) {
-    std::string name = nb::KindName(kind);
+  if (text.empty() || tk::GaugeKindFromWord(text)) return;
+  std::string words;
+  for (const tk::GaugeKindEntry& kind : tk::kGaugeKinds) {
+    std::string name(kind.word);
     if (tk::SameTextAscii(text, name)) {
       out.push_back("the kind " + Quoted(text) + " matches " + Quoted(name) +
                     " only in another case; kind names are read with their case, so the gauge stays a vertical bar");
       return;
     }
+    words += (words.empty() ? "" : ", ") + name;
   }
-  out.push_back("the kind " + Quoted(text) +
-                " is none of HorizontalBar, Needle, Pie, Text, VerticalBar: the gauge stays a vertical bar");
+  out.push_back("the kind " + Quoted(text) + " is none of " + words + ": the gauge stays a vertical bar");
 }
 
 void CheckVisibility(const std::string& text, std::vector<std::string>& out) {

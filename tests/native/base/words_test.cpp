@@ -8,32 +8,6 @@
 
 namespace {
 
-using nb::GaugeKind;
-
-TEST(KindName, MatchesTheFiveNamesExactly) {
-  const struct {
-    const char* text;
-    std::optional<GaugeKind> kind;
-  } cases[] = {
-      {"HorizontalBar", GaugeKind::HorizontalBar},
-      {"Needle", GaugeKind::Needle},
-      {"Pie", GaugeKind::Pie},
-      {"Text", GaugeKind::Text},
-      {"VerticalBar", GaugeKind::VerticalBar},
-      {"pie", std::nullopt},
-      {"PIE", std::nullopt},
-      {"Pie ", std::nullopt},
-      {" Pie", std::nullopt},
-      {"", std::nullopt},
-  };
-  for (const auto& c : cases) {
-    EXPECT_EQ(nb::ParseKindName(c.text), c.kind) << "[" << c.text << "]";
-    if (c.kind) {
-      EXPECT_EQ(nb::KindName(*c.kind), c.text);
-    }
-  }
-}
-
 struct RunTimeFlagCase {
   const char* text;
   std::optional<bool> showText;

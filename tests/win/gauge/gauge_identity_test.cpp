@@ -97,7 +97,8 @@ int RunSweep(const Sweep& sweep) {
       ADD_FAILURE() << "no DIB of " << size.width << "x" << size.height;
       continue;
     }
-    for (TGaugeKind kind : {gkText, gkHorizontalBar, gkVerticalBar, gkPie, gkNeedle}) {
+    for (const tk::GaugeKindEntry& entry : tk::kGaugeKinds) {
+      const TGaugeKind kind = entry.kind;
       for (TBorderStyle border : {bsSingle, bsNone}) {
         for (int percent : sweep.percents) {
           for (const Colours& colours : sweep.colours) {

@@ -103,7 +103,7 @@ TEST(GaugeResources, IdleGaugesHoldNoObjects) {
   for (int i = 0; i < 1000; ++i) {
     auto g = std::make_unique<TGauge>(&host);
     g->SetBounds(i % 200, i % 150, 20 + i % 180, 10 + i % 140);
-    g->SetKind(static_cast<TGaugeKind>(i % 5));
+    g->SetKind(static_cast<TGaugeKind>(i % tk::kGaugeKindCount));
     g->SetProgress(i % 101);
     gauges.push_back(std::move(g));
   }
