@@ -1,5 +1,6 @@
 #include "editors/EditorFrame.h"
 
+#include <span>
 #include <string_view>
 
 #include "decor/FormClasses.h"
@@ -48,10 +49,12 @@ TEditorForm::TEditorForm(std::string className)
 }
 
 void TEditorForm::LoadEditor(const char* resourceName, HWND parentWindow) {
+  // Before any window is made: a dialog without a field table fails here.
+  const std::span<const EditorField> fields = EditorFields(ClassName());
   LoadFromResource(resourceName, decor::FormClasses(), parentWindow);
   LinkLabel1->SetHyperLink(std::string(nb::author::WebSiteWithoutScheme()));
   lbl1->SetCaption(std::string(nb::product::kCreditLine));
-  fieldAccess_ = AttachFieldAccess(*this, EditorFields(ClassName()));
+  fieldAccess_ = AttachFieldAccess(*this, fields);
 }
 
 void TEditorForm::Kn1Click() { ChooseFromHost(nb::HostCommand::ChooseObject, *LEdit1); }

@@ -1,5 +1,8 @@
 #include "editors/core/editor_fields.h"
 
+#include <stdexcept>
+#include <string>
+
 namespace editors {
 namespace {
 
@@ -52,7 +55,7 @@ constexpr DialogFields kDialogs[] = {
 std::span<const EditorField> EditorFields(std::string_view dialogClass) {
   for (const DialogFields& dialog : kDialogs)
     if (dialog.dialogClass == dialogClass) return dialog.fields;
-  return {};
+  throw std::logic_error("the editor dialog " + std::string(dialogClass) + " has no field table");
 }
 
 }  // namespace editors

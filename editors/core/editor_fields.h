@@ -19,7 +19,10 @@ struct EditorField {
   std::string_view variable{};
 };
 
-// The fields of the dialog class ("TFormFiga"); empty for any other name.
+// The fields of the dialog class ("TFormFiga"). Every editor dialog has a
+// table here, read before its description is loaded: a class without one
+// throws std::logic_error naming it, rather than opening with fields that
+// have no names and no chooser keys.
 std::span<const EditorField> EditorFields(std::string_view dialogClass);
 
 }  // namespace editors

@@ -4,48 +4,31 @@
 #include <gtest/gtest.h>
 
 #include <filesystem>
-#include <fstream>
-#include <iterator>
-#include <optional>
 #include <set>
 #include <sstream>
 #include <string>
 #include <vector>
 
+#include "tests/support/source_descriptions.h"
 #include "toolkit/core/form_description.h"
 
 namespace tk::form {
 namespace {
 
+using tarvex::test::kFormSubsystems;
+using tarvex::test::ReadSourceFile;
+using tarvex::test::SourceRoot;
 namespace fs = std::filesystem;
-
-fs::path SourceRoot() { return fs::path(__FILE__).parent_path().parent_path().parent_path().parent_path(); }
-
-std::string ReadFile(const fs::path& path) {
-  std::ifstream in(path, std::ios::binary);
-  return std::string(std::istreambuf_iterator<char>(in), {});
-}
-
-std::vector<fs::path> Descriptions() {
-  std::vector<fs::path> found;
-  for (const char* sub : {"toolkit", "gauge", "plugin", "runtime", "decor", "editors"}) {
-    fs::path dir = SourceRoot() / sub / "forms";
-    if (!fs::is_directory(dir)) continue;
-    for (const auto& entry : fs::directory_iterator(dir))
-      if (entry.path().extension() == ".tfm") found.push_back(entry.path());
-  }
-  return found;
-}
 
 // The first word of every line of the subsystems' resource scripts.
 std::set<std::string> ResourceNames() {
   std::set<std::string> names;
-  for (const char* sub : {"toolkit", "gauge", "plugin", "runtime", "decor", "editors"}) {
+  for (const char* sub : kFormSubsystems) {
     fs::path dir = SourceRoot() / sub;
     if (!fs::is_directory(dir)) continue;
     for (const auto& entry : fs::directory_iterator(dir)) {
       if (entry.path().extension() != ".rc") continue;
-      std::istringstream lines(ReadFile(entry.path()));
+      std::istringstream lines(ReadSourceFile(entry.path()));
       std::string line;
       while (std::getline(lines, line)) {
         std::istringstream words(line);
@@ -62,19 +45,9 @@ std::string Upper(std::string text) {
   return text;
 }
 
-// The fragments of a description's subsystem: <subsystem>/forms/fragments/<Name>.tfm.
-FragmentSource FragmentsBeside(const fs::path& description) {
-  fs::path dir = description.parent_path() / "fragments";
-  return [dir](std::string_view name) -> std::optional<std::string> {
-    fs::path file = dir / (std::string(name) + ".tfm");
-    if (!fs::is_regular_file(file)) return std::nullopt;
-    return ReadFile(file);
-  };
-}
-
 TEST(StoredDescriptions, EveryFragmentIsStoredUnderItsName) {
   std::set<std::string> resources = ResourceNames();
-  for (const char* sub : {"toolkit", "gauge", "plugin", "runtime", "decor", "editors"}) {
+  for (const char* sub : kFormSubsystems) {
     fs::path dir = SourceRoot() / sub / "forms" / "fragments";
     if (!fs::is_directory(dir)) continue;
     for (const auto& entry : fs::directory_iterator(dir)) {
@@ -86,14 +59,14 @@ TEST(StoredDescriptions, EveryFragmentIsStoredUnderItsName) {
 }
 
 TEST(StoredDescriptions, EveryDescriptionReadsAndFindsItsResources) {
-  std::vector<fs::path> files = Descriptions();
+  std::vector<fs::path> files = tarvex::test::SourceDescriptions();
   ASSERT_FALSE(files.empty()) << "no descriptions under " << SourceRoot();
   std::set<std::string> resources = ResourceNames();
   for (const fs::path& file : files) {
     SCOPED_TRACE(file.string());
     ObjectNode root;
     try {
-      root = ParseDescription(ReadFile(file), FragmentsBeside(file));
+      root = tarvex::test::ParseSourceDescription(file);
     } catch (const DescriptionError& e) {
       ADD_FAILURE() << e.what();
       continue;
