@@ -1,6 +1,9 @@
 // The toolkit's own component classes and the properties descriptions give them.
 #include <windows.h>
 
+#include <optional>
+#include <string>
+
 #include "toolkit/buttons.h"
 #include "toolkit/component.h"
 #include "toolkit/edits.h"
@@ -53,9 +56,9 @@ const std::vector<std::pair<std::string, ComboStyle>> kComboStyles = {
 // with the stored Style (an unknown one is reported when Style is applied).
 std::unique_ptr<TComboBox> MakeComboBox(const ParentSite& site, const form::ObjectNode& node) {
   ComboStyle style = ComboStyle::csDropDown;
-  if (const form::Property* stored = node.Find("Style"); stored && stored->value.kind == Value::Kind::Identifier)
+  if (std::optional<std::string> stored = node.FindIdentifier("Style"))
     for (const auto& [name, value] : kComboStyles)
-      if (name == stored->value.AsIdentifier()) style = value;
+      if (name == *stored) style = value;
   return std::make_unique<TComboBox>(site, style);
 }
 

@@ -12,37 +12,19 @@
 
 namespace tk {
 
-namespace {
-
-const form::Value* StoredValue(const ParentSite& site, std::string_view name) {
-  if (!site.stored) return nullptr;
-  // The last one counts, as when the properties are applied in order.
-  const form::Value* found = nullptr;
-  for (const form::Property& p : site.stored->properties)
-    if (p.name == name) found = &p.value;
-  return found;
-}
-
-std::optional<int> StoredInteger(const ParentSite& site, std::string_view name) {
-  const form::Value* v = StoredValue(site, name);
-  if (!v || v->kind != form::Value::Kind::Integer) return std::nullopt;
-  return static_cast<int>(v->integer);
-}
-}  // namespace
-
 StoredPlacement PlacementOf(const ParentSite& site) {
   StoredPlacement placement;
-  auto left = StoredInteger(site, "Left"), top = StoredInteger(site, "Top");
-  auto width = StoredInteger(site, "Width"), height = StoredInteger(site, "Height");
+  if (!site.stored) return placement;
+  const form::ObjectNode& stored = *site.stored;
+  auto left = stored.FindInteger("Left"), top = stored.FindInteger("Top");
+  auto width = stored.FindInteger("Width"), height = stored.FindInteger("Height");
   if (left && top && width && height) placement.bounds = RECT{*left, *top, *width, *height};
-  const form::Value* visible = StoredValue(site, "Visible");
-  if (visible && visible->kind == form::Value::Kind::Identifier) placement.visible = visible->text != "False";
+  placement.visible = stored.FindBool("Visible").value_or(true);
   return placement;
 }
 
 std::string StoredIdentifier(const ParentSite& site, std::string_view name) {
-  const form::Value* v = StoredValue(site, name);
-  return v && v->kind == form::Value::Kind::Identifier ? v->text : std::string();
+  return site.stored ? site.stored->FindIdentifier(name).value_or(std::string()) : std::string();
 }
 
 WinControl::~WinControl() {

@@ -36,9 +36,10 @@ struct ParentSite {
   const form::ObjectNode* stored = nullptr;
 };
 
-// What a stored object gives a window before its properties are applied:
-// its bounds when all four of Left, Top, Width and Height are stored, and
-// its stored Visible.
+// What a stored object gives a window before its properties are applied,
+// read by the stored object's one reader (form::ObjectNode::Find: the last
+// of a name counts, True and False in any case): its bounds when all four of
+// Left, Top, Width and Height are stored, and its stored Visible.
 struct StoredPlacement {
   std::optional<RECT> bounds;  // left, top, width, height
   bool visible = true;

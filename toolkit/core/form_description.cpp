@@ -205,10 +205,18 @@ const std::string& Value::AsIdentifier() const {
   return text;
 }
 
+namespace {
+// True / False in any letter case; nothing for another word.
+std::optional<bool> TruthOf(std::string_view word) {
+  if (SameTextAscii(word, "True")) return true;
+  if (SameTextAscii(word, "False")) return false;
+  return std::nullopt;
+}
+}  // namespace
+
 bool Value::AsBool() const {
   Require(*this, Kind::Identifier);
-  if (SameTextAscii(text, "True")) return true;
-  if (SameTextAscii(text, "False")) return false;
+  if (auto truth = TruthOf(text)) return *truth;
   throw DescriptionError(line, "expected True or False, found " + text);
 }
 
@@ -235,9 +243,28 @@ const std::vector<std::string>& Value::AsList() const {
 }
 
 const Property* ObjectNode::Find(std::string_view propertyName) const {
-  for (const Property& p : properties)
-    if (p.name == propertyName) return &p;
+  for (auto p = properties.rbegin(); p != properties.rend(); ++p)
+    if (p->name == propertyName) return &*p;
   return nullptr;
+}
+
+std::optional<int> ObjectNode::FindInteger(std::string_view propertyName) const {
+  const Property* p = Find(propertyName);
+  if (!p || p->value.kind != Value::Kind::Integer) return std::nullopt;
+  if (p->value.integer < INT32_MIN || p->value.integer > INT32_MAX) return std::nullopt;
+  return static_cast<int>(p->value.integer);
+}
+
+std::optional<bool> ObjectNode::FindBool(std::string_view propertyName) const {
+  const Property* p = Find(propertyName);
+  if (!p || p->value.kind != Value::Kind::Identifier) return std::nullopt;
+  return TruthOf(p->value.text);
+}
+
+std::optional<std::string> ObjectNode::FindIdentifier(std::string_view propertyName) const {
+  const Property* p = Find(propertyName);
+  if (!p || p->value.kind != Value::Kind::Identifier) return std::nullopt;
+  return p->value.text;
 }
 
 namespace {

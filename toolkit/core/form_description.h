@@ -79,7 +79,19 @@ struct ObjectNode {
   std::vector<Property> properties;
   std::vector<ObjectNode> children;
 
+  // The one reader of a stored object's properties, for what must be known
+  // before they are applied (a window is made in its stored place, with its
+  // stored frame and kind). One rule: of a name written more than once, the
+  // last counts, as when the properties are applied in order (a fragment's
+  // value, then the object's own written after the include). Null when the
+  // object does not write it.
   const Property* Find(std::string_view propertyName) const;
+  // Typed reads by the same rule, read as Value's typed reads read them;
+  // nothing for a value of another kind or out of range (applying the
+  // property reports it).
+  std::optional<int> FindInteger(std::string_view propertyName) const;
+  std::optional<bool> FindBool(std::string_view propertyName) const;  // True / False in any letter case
+  std::optional<std::string> FindIdentifier(std::string_view propertyName) const;
 };
 
 // The text of the named fragment; nullopt when there is none.

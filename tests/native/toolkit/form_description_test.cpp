@@ -2,6 +2,10 @@
 
 #include <gtest/gtest.h>
 
+#include <cstdint>
+#include <optional>
+#include <string>
+
 #include "toolkit/core/color_names.h"
 
 namespace tk::form {
@@ -157,6 +161,42 @@ TEST(FormDescription, TypedReadsRejectOtherKinds) {
   EXPECT_EQ(value("B").AsColor(), 12);
   EXPECT_THROW(value("G").AsColor(), DescriptionError);
   EXPECT_THROW(value("A").AsSet(), DescriptionError);
+}
+
+// The one reader of a stored object, as windows are made from it before the
+// properties are applied: the last of a name counts (the loader applies them
+// in order, so an object's own value written after an include wins),
+// True/False are read in any case as the typed read reads them, and a value
+// of another kind or out of range reads as nothing.
+TEST(StoredObjectReader, LastOfANameCountsAndWordsReadAsTheLoaderReadsThem) {
+  struct Case {
+    const char* lines;
+    std::optional<int> left;
+    std::optional<bool> visible;
+    std::optional<std::string> style;
+  };
+  const Case cases[] = {
+      {"", std::nullopt, std::nullopt, std::nullopt},
+      {"  Left = 5\n  Visible = False\n  Style = csDropDown\n", 5, false, "csDropDown"},
+      {"  Left = 5\n  Left = 7\n", 7, std::nullopt, std::nullopt},
+      {"  Visible = False\n  Visible = True\n", std::nullopt, true, std::nullopt},
+      {"  Style = csDropDown\n  Style = csDropDownList\n", std::nullopt, std::nullopt, "csDropDownList"},
+      {"  Visible = false\n", std::nullopt, false, std::nullopt},
+      {"  Visible = FALSE\n", std::nullopt, false, std::nullopt},
+      {"  Visible = tRUE\n", std::nullopt, true, std::nullopt},
+      {"  Visible = Hidden\n", std::nullopt, std::nullopt, std::nullopt},
+      {"  Left = 'five'\n  Visible = 0\n  Style = 'csDropDown'\n", std::nullopt, std::nullopt, std::nullopt},
+      {"  Left = 5\n  Left = 'five'\n", std::nullopt, std::nullopt, std::nullopt},
+      {"  Left = 4294967295\n", std::nullopt, std::nullopt, std::nullopt},
+      {"  Left = -2147483648\n", INT32_MIN, std::nullopt, std::nullopt},
+  };
+  for (const Case& c : cases) {
+    SCOPED_TRACE(c.lines);
+    const ObjectNode node = ParseDescription(std::string("object B: TB\n") + c.lines + "end\n");
+    EXPECT_EQ(node.FindInteger("Left"), c.left);
+    EXPECT_EQ(node.FindBool("Visible"), c.visible);
+    EXPECT_EQ(node.FindIdentifier("Style"), c.style);
+  }
 }
 
 TEST(ColorNames, StandardAndSystemColours) {
