@@ -20,7 +20,7 @@ namespace fs = std::filesystem;
 // The subsystems that may store descriptions.
 inline constexpr const char* kFormSubsystems[] = {"toolkit", "gauge", "plugin", "runtime", "decor", "editors"};
 
-inline fs::path SourceRoot() { return fs::path(__FILE__).parent_path().parent_path().parent_path(); }
+inline fs::path SourceRoot() { return fs::path(TARVEX_SOURCE_ROOT); }
 
 inline std::string ReadSourceFile(const fs::path& path) {
   std::ifstream in(path, std::ios::binary);

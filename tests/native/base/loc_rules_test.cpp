@@ -219,8 +219,7 @@ TEST(LocText, SeesAChangedFileAtTheNextLookup) {
 
 // The English file that ships in dist/loc/en.
 std::string ShippedEnglishFile() {
-  std::string path = __FILE__;
-  path = path.substr(0, path.rfind("tests")) + "plugin/loc/en/Tarvex.loc";
+  const std::string path = std::string(TARVEX_SOURCE_ROOT) + "/plugin/loc/en/Tarvex.loc";
   std::ifstream in(path, std::ios::binary);
   EXPECT_TRUE(in) << path;
   std::ostringstream content;
