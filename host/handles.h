@@ -1,21 +1,12 @@
 #pragma once
-// Owners of the host's own kernel and hook handles; its GDI owners are the
-// toolkit's (toolkit/gdi.h).
+// Owners of the host's own kernel and hook handles: the plug-in's owners
+// (toolkit/handles.h), as are its GDI owners (toolkit/gdi.h).
 
-#include <windows.h>
-
-#include "toolkit/owned.h"
+#include "toolkit/handles.h"
 
 namespace host {
 
-struct CloseKernelHandle {
-  void operator()(HANDLE handle) const { CloseHandle(handle); }
-};
-struct UnhookHook {
-  void operator()(HHOOK hook) const { UnhookWindowsHookEx(hook); }
-};
-
-using OwnedHandle = tk::Owned<HANDLE, CloseKernelHandle>;
-using OwnedHook = tk::Owned<HHOOK, UnhookHook>;
+using OwnedHandle = tk::KernelHandle;
+using OwnedHook = tk::Hook;
 
 }  // namespace host

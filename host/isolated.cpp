@@ -46,8 +46,7 @@ std::wstring MakeFolder() {
 void RemoveFolder(const std::wstring& folder) {
   for (int attempt = 0; attempt < 50; ++attempt) {
     WIN32_FIND_DATAW found{};
-    HANDLE search = FindFirstFileW((folder + L"\\*").c_str(), &found);
-    if (search != INVALID_HANDLE_VALUE) {
+    if (const tk::FindHandle search(FindFirstFileW((folder + L"\\*").c_str(), &found)); search) {
       do {
         std::wstring name = found.cFileName;
         if (name != L"." && name != L"..") {
@@ -55,8 +54,7 @@ void RemoveFolder(const std::wstring& folder) {
           SetFileAttributesW(path.c_str(), FILE_ATTRIBUTE_NORMAL);
           DeleteFileW(path.c_str());
         }
-      } while (FindNextFileW(search, &found));
-      FindClose(search);
+      } while (FindNextFileW(search.get(), &found));
     }
     if (RemoveDirectoryW(folder.c_str())) return;
     Sleep(20);

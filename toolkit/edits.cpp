@@ -103,14 +103,13 @@ LRESULT TEdit::FrameFilter(UINT message, WPARAM wParam, LPARAM lParam, const Nex
   }
   if (message == WM_NCPAINT && bevelled) {
     LRESULT result = next(message, wParam, lParam);
-    HDC dc = GetWindowDC(hwnd);
-    if (dc) {
+    const WindowDC dc(hwnd, true);
+    if (dc.get()) {
       RECT r{};
       GetWindowRect(hwnd, &r);
       OffsetRect(&r, -r.left, -r.top);
       if (border) InflateRect(&r, -GetSystemMetrics(SM_CXEDGE), -GetSystemMetrics(SM_CYEDGE));
-      DrawEdge(dc, &r, EDGE_ETCHED, BF_RECT);
-      ReleaseDC(hwnd, dc);
+      DrawEdge(dc.get(), &r, EDGE_ETCHED, BF_RECT);
     }
     return result;
   }
@@ -147,18 +146,18 @@ TSpinEdit::TSpinEdit(const ParentSite& site) : TSpinEdit(site, ArrowsWidth(Place
 // arrows: their width beside the edit's window when made in place, else 0.
 TSpinEdit::TSpinEdit(const ParentSite& site, int arrows) : TCustomEdit(site, WS_EX_CLIENTEDGE, arrows) {
   // The arrows are made in their place too, beside the edit's window.
-  updown_ = CreateWindowExW(0, UPDOWN_CLASSW, L"",
-                            WS_CHILD | (Visible() ? WS_VISIBLE : 0) | UDS_SETBUDDYINT | UDS_NOTHOUSANDS |
-                                UDS_ARROWKEYS,
-                            Left() + Width() - arrows, Top(), arrows, Height(), site.container.Handle(), nullptr,
-                            nullptr, nullptr);
-  SendMessageW(updown_, UDM_SETBUDDY, reinterpret_cast<WPARAM>(Handle()), 0);
+  updown_.Reset(CreateWindowExW(0, UPDOWN_CLASSW, L"",
+                                WS_CHILD | (Visible() ? WS_VISIBLE : 0) | UDS_SETBUDDYINT | UDS_NOTHOUSANDS |
+                                    UDS_ARROWKEYS,
+                                Left() + Width() - arrows, Top(), arrows, Height(), site.container.Handle(),
+                                nullptr, nullptr, nullptr));
+  SendMessageW(updown_.get(), UDM_SETBUDDY, reinterpret_cast<WPARAM>(Handle()), 0);
   if (arrows > 0) {
     // Taking its buddy, the arrows' window keeps a width of its own: it is
     // put back to the field's.
     RECT made{};
-    GetWindowRect(updown_, &made);
-    if (made.right - made.left != arrows) MoveWindow(updown_, Left() + Width() - arrows, Top(), arrows, Height(), FALSE);
+    GetWindowRect(updown_.get(), &made);
+    if (made.right - made.left != arrows) MoveWindow(updown_.get(), Left() + Width() - arrows, Top(), arrows, Height(), FALSE);
   }
   UpdateRange();
   SetValue(0);
@@ -166,7 +165,9 @@ TSpinEdit::TSpinEdit(const ParentSite& site, int arrows) : TCustomEdit(site, WS_
 }
 
 TSpinEdit::~TSpinEdit() {
-  if (updown_) DestroyWindow(updown_);
+  // The edit's window destroyed by someone else (with its parent, as a
+  // rule): the arrows' went too, or go with that parent.
+  if (!Handle()) updown_.Release();
 }
 
 int TSpinEdit::Value() const {
@@ -202,7 +203,7 @@ void TSpinEdit::SetMaxValue(int value) {
 }
 
 void TSpinEdit::UpdateRange() {
-  SendMessageW(updown_, UDM_SETRANGE32, static_cast<WPARAM>(min_), static_cast<LPARAM>(max_));
+  SendMessageW(updown_.get(), UDM_SETRANGE32, static_cast<WPARAM>(min_), static_cast<LPARAM>(max_));
 }
 
 int TSpinEdit::ArrowsWidth(const StoredPlacement& placement) {
@@ -212,18 +213,18 @@ int TSpinEdit::ArrowsWidth(const StoredPlacement& placement) {
 void TSpinEdit::ApplyBounds() {
   int arrows = std::min(Width(), GetSystemMetrics(SM_CXVSCROLL));
   MoveWindow(Handle(), Left(), Top(), Width() - arrows, Height(), TRUE);
-  MoveWindow(updown_, Left() + Width() - arrows, Top(), arrows, Height(), TRUE);
+  MoveWindow(updown_.get(), Left() + Width() - arrows, Top(), arrows, Height(), TRUE);
 }
 
 void TSpinEdit::SetVisible(bool visible) {
   WinControl::SetVisible(visible);
-  const bool shown = (GetWindowLongPtrW(updown_, GWL_STYLE) & WS_VISIBLE) != 0;
-  if (shown != visible) ShowWindow(updown_, visible ? SW_SHOWNA : SW_HIDE);
+  const bool shown = (GetWindowLongPtrW(updown_.get(), GWL_STYLE) & WS_VISIBLE) != 0;
+  if (shown != visible) ShowWindow(updown_.get(), visible ? SW_SHOWNA : SW_HIDE);
 }
 
 void TSpinEdit::SetEnabled(bool enabled) {
   WinControl::SetEnabled(enabled);
-  EnableWindow(updown_, enabled);
+  EnableWindow(updown_.get(), enabled);
 }
 
 }  // namespace tk

@@ -10,6 +10,7 @@
 #include <utility>
 #include <vector>
 
+#include "toolkit/handles.h"
 #include "toolkit/label.h"
 #include "toolkit/win_control.h"
 #include "toolkit/window_text.h"
@@ -135,7 +136,7 @@ class TSpinEdit : public TCustomEdit {
   static int ArrowsWidth(const StoredPlacement& placement);
   void UpdateRange();
   IntegerReader reader_;
-  HWND updown_ = nullptr;
+  OwnedWindow updown_;  // the arrows
   int min_ = 0, max_ = 0;
 };
 

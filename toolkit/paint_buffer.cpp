@@ -7,10 +7,8 @@
 namespace tk {
 
 PaintBuffer::~PaintBuffer() {
-  if (!dc_) return;
-  if (original_) SelectObject(dc_, original_);
-  bitmap_.Reset();
-  DeleteDC(dc_);
+  // The bitmap leaves the DC, so that both can go.
+  if (dc_ && original_) SelectObject(dc_->get(), original_);
 }
 
 PaintBuffer& PaintBuffer::Shared() {
@@ -19,8 +17,8 @@ PaintBuffer& PaintBuffer::Shared() {
 }
 
 HDC PaintBuffer::dc() {
-  if (!dc_) dc_ = CreateCompatibleDC(nullptr);
-  return dc_;
+  if (!dc_ || !dc_->get()) dc_.emplace(nullptr);
+  return dc_->get();
 }
 
 namespace {
@@ -68,7 +66,7 @@ bool PaintBuffer::Reserve(int width, int height) {
   DisplayChanged(bits);  // seen anew while the screen is at hand
   Bitmap made(CreateCompatibleBitmap(screen.get(), newWidth, newHeight));
   if (!made) return false;
-  HGDIOBJ previous = SelectObject(dc_, made.get());
+  HGDIOBJ previous = SelectObject(dc_->get(), made.get());
   if (!previous || previous == HGDI_ERROR) return false;
   if (!original_) original_ = previous;
   bitmap_ = std::move(made);  // the old bitmap, now deselected, goes

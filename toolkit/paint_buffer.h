@@ -30,7 +30,7 @@ class PaintBuffer {
   // Its memory DC (made on first use; nullptr when it cannot be made). Its
   // bitmap is screen-compatible and at least as large as the last Reserve.
   HDC dc();
-  bool Holds(HDC dc) const { return dc && dc == dc_; }
+  bool Holds(HDC dc) const { return dc && dc_ && dc == dc_->get(); }
   int Width() const { return width_; }
   int Height() const { return height_; }
   // Grows the bitmap to at least width x height (it never shrinks), and
@@ -53,8 +53,8 @@ class PaintBuffer {
  private:
   friend class PaintBufferUse;
 
-  HDC dc_ = nullptr;
-  Bitmap bitmap_;
+  std::optional<MemoryDC> dc_;
+  Bitmap bitmap_;  // declared after the DC: goes first, once deselected
   HGDIOBJ original_ = nullptr;  // the DC's own 1x1 bitmap, put back before the DC goes
   int width_ = 0;
   int height_ = 0;
@@ -71,7 +71,7 @@ class PaintBufferUse {
   PaintBufferUse& operator=(const PaintBufferUse&) = delete;
   ~PaintBufferUse();
   explicit operator bool() const { return held_; }
-  HDC dc() const { return held_ ? buffer_.dc_ : nullptr; }
+  HDC dc() const { return held_ ? buffer_.dc_->get() : nullptr; }
 
  private:
   PaintBuffer& buffer_;

@@ -79,10 +79,8 @@ LRESULT TTrackBar::BorderFilter(UINT message, WPARAM wParam, LPARAM lParam, cons
     }
     if (message == WM_NCPAINT) {
       LRESULT result = next(message, wParam, lParam);
-      if (HDC dc = GetWindowDC(hwnd)) {
-        PaintBorder(dc);
-        ReleaseDC(hwnd, dc);
-      }
+      const WindowDC dc(hwnd, true);
+      if (dc.get()) PaintBorder(dc.get());
       return result;
     }
     if (message == WM_PRINT && (lParam & PRF_NONCLIENT)) {
