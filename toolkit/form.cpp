@@ -295,6 +295,11 @@ LRESULT TForm::HandleMessage(UINT message, WPARAM wParam, LPARAM lParam) {
     case WM_COMMAND:
       if (lParam == 0) wParam = MapDialogCommand(wParam);
       break;
+    case WM_NCDESTROY:
+      // Destroyed by someone else (another program's parent window went):
+      // the components' windows went before; they let go of their handles.
+      for (const auto& entry : byId_) entry.second->ForgetWindow();
+      break;
     default: break;
   }
   if (auto result = ReflectToControl(*this, message, wParam, lParam)) return *result;

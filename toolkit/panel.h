@@ -45,6 +45,9 @@ class TPanel : public WinControl {
   CodedText CaptionText() const { return surface_.caption; }
   void SetColor(TColor color) override;
   void SetFont(const FontRecord& font) override;
+  // The surface's own procedure reads its object from the window's user
+  // data: a panel takes no message filter (WinControl's throws).
+  int AddMessageFilter(MessageFilter filter) = delete;
 
  private:
   PanelSurface surface_;

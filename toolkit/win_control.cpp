@@ -1,6 +1,8 @@
 #include "toolkit/win_control.h"
 
 #include <algorithm>
+#include <iterator>
+#include <stdexcept>
 #include <utility>
 
 #include "toolkit/core/form_description.h"
@@ -9,6 +11,7 @@
 #include "toolkit/contrast.h"
 #include "toolkit/font_handle.h"
 #include "toolkit/form.h"
+#include "toolkit/handles.h"
 
 namespace tk {
 
@@ -27,17 +30,85 @@ std::string StoredIdentifier(const ParentSite& site, std::string_view name) {
   return site.stored ? site.stored->FindIdentifier(name).value_or(std::string()) : std::string();
 }
 
+// What the window's user data names while our procedure is in its chain:
+// the control (null once it has gone) and the procedure we hand on to. It
+// is the control's while the control lives; when the control goes and
+// another party's procedure stands in front of ours, it stays with the
+// window and hands every message on until WM_NCDESTROY.
+struct WinControl::Subclass {
+  WinControl* control;
+  WNDPROC windowProc;
+};
+
+namespace {
+
+// The controls whose windows are being made under a creation hook, by
+// thread: every window made meanwhile passes the hook (a class of another's
+// may pass anything as its creation parameter), and only the one whose
+// parameter is this thread's awaited control is taken.
+class AwaitedControls {
+ public:
+  void Add(void* control) {
+    Locked hold(lock_);
+    entries_.push_back(Entry{GetCurrentThreadId(), control});
+  }
+  // Whether params is this thread's awaited control; it is then no longer awaited.
+  bool Take(const void* params) {
+    if (!params) return false;
+    Locked hold(lock_);
+    const DWORD thread = GetCurrentThreadId();
+    for (auto it = entries_.rbegin(); it != entries_.rend(); ++it) {
+      if (it->thread != thread) continue;
+      if (it->control != params) return false;  // the innermost creation of this thread counts
+      entries_.erase(std::next(it).base());
+      return true;
+    }
+    return false;
+  }
+  void Remove(const void* control) {
+    Locked hold(lock_);
+    std::erase_if(entries_, [control](const Entry& e) { return e.control == control; });
+  }
+
+ private:
+  struct Entry {
+    DWORD thread;
+    const void* control;
+  };
+  class Locked {
+   public:
+    explicit Locked(SRWLOCK& lock) : lock_(lock) { AcquireSRWLockExclusive(&lock_); }
+    Locked(const Locked&) = delete;
+    Locked& operator=(const Locked&) = delete;
+    ~Locked() { ReleaseSRWLockExclusive(&lock_); }
+
+   private:
+    SRWLOCK& lock_;
+  };
+  SRWLOCK lock_ = SRWLOCK_INIT;
+  std::vector<Entry> entries_;
+};
+
+AwaitedControls& Awaited() {
+  static AwaitedControls awaited;
+  return awaited;
+}
+
+}  // namespace
+
 WinControl::~WinControl() {
   if (form_) form_->ForgetControl(this);
+  Awaited().Remove(this);
   if (!hwnd_) return;
   if (ownsWindow_) {
     // The filters go first (they are of parts already gone); the window's
     // messages pass straight to its own procedure until it is destroyed.
     filters_.clear();
     DestroyWindow(hwnd_);
-  } else {
-    UnhookWindow();
   }
+  // What is left of our procedure (the window lives on, or was not
+  // destroyed) no longer names this control.
+  UnhookWindow(true);
 }
 
 int WinControl::AddMessageFilter(MessageFilter filter) {
@@ -48,31 +119,54 @@ int WinControl::AddMessageFilter(MessageFilter filter) {
 
 void WinControl::RemoveMessageFilter(int key) {
   std::erase_if(filters_, [key](const Filter& f) { return f.key == key; });
+  if (filters_.empty()) UnhookWindow(false);
+}
+
+void WinControl::ForgetWindow() {
+  // A window with our procedure keeps it to its end: its filters see it go,
+  // and its last message lets go of the handle (FilteredProc).
+  if (!subclass_) hwnd_ = nullptr;
 }
 
 void WinControl::HookWindow() {
-  if (windowProc_ || !hwnd_) return;
-  // The native classes leave the user data to the program: it names the object.
-  SetWindowLongPtrW(hwnd_, GWLP_USERDATA, reinterpret_cast<LONG_PTR>(this));
-  windowProc_ = reinterpret_cast<WNDPROC>(
+  if (subclass_ || !hwnd_) return;
+  // The native classes leave the user data to the program: it names the
+  // link. A window whose user data is taken belongs to an object that reads
+  // it for every message; the filters must not take it from under it.
+  if (GetWindowLongPtrW(hwnd_, GWLP_USERDATA) != 0)
+    throw std::logic_error("message filters on a window whose user data another object holds");
+  subclass_ = new Subclass{this, nullptr};
+  SetWindowLongPtrW(hwnd_, GWLP_USERDATA, reinterpret_cast<LONG_PTR>(subclass_));
+  subclass_->windowProc = reinterpret_cast<WNDPROC>(
       SetWindowLongPtrW(hwnd_, GWLP_WNDPROC, reinterpret_cast<LONG_PTR>(&WinControl::FilteredProc)));
 }
 
-void WinControl::UnhookWindow() {
-  if (!windowProc_ || !hwnd_) return;
-  SetWindowLongPtrW(hwnd_, GWLP_WNDPROC, reinterpret_cast<LONG_PTR>(windowProc_));
-  SetWindowLongPtrW(hwnd_, GWLP_USERDATA, 0);
-  windowProc_ = nullptr;
+void WinControl::UnhookWindow(bool leaveToWindow) {
+  if (!subclass_) return;
+  const bool ours = hwnd_ && GetWindowLongPtrW(hwnd_, GWLP_WNDPROC) == reinterpret_cast<LONG_PTR>(&WinControl::FilteredProc);
+  if (ours) {
+    SetWindowLongPtrW(hwnd_, GWLP_WNDPROC, reinterpret_cast<LONG_PTR>(subclass_->windowProc));
+    SetWindowLongPtrW(hwnd_, GWLP_USERDATA, 0);
+    delete std::exchange(subclass_, nullptr);
+    return;
+  }
+  // Another party's procedure is in front and hands on to ours: undoing the
+  // chain would cut it out. Ours stays and passes every message through.
+  if (!hwnd_ || !IsWindow(hwnd_)) {
+    delete std::exchange(subclass_, nullptr);  // no window left to hand on for
+  } else if (leaveToWindow) {
+    std::exchange(subclass_, nullptr)->control = nullptr;  // freed at WM_NCDESTROY
+  }
 }
 
 LRESULT CALLBACK WinControl::OnCreating(int code, WPARAM wParam, LPARAM lParam) {
   if (code == HCBT_CREATEWND) {
-    // The window made under the hook is the control's: it names the control
-    // as its creation parameter (which native controls leave alone).
+    // The control's window names it as its creation parameter (which native
+    // controls leave alone); every other window made meanwhile is passed by.
     const auto* created = reinterpret_cast<const CBT_CREATEWNDW*>(lParam);
-    auto* self = static_cast<WinControl*>(created->lpcs->lpCreateParams);
-    if (self && self->awaitingWindow_ && !self->hwnd_) {
-      self->awaitingWindow_ = false;
+    void* params = created->lpcs->lpCreateParams;
+    if (Awaited().Take(params)) {
+      auto* self = static_cast<WinControl*>(params);
       self->hwnd_ = reinterpret_cast<HWND>(wParam);
       self->HookWindow();
     }
@@ -81,22 +175,33 @@ LRESULT CALLBACK WinControl::OnCreating(int code, WPARAM wParam, LPARAM lParam) 
 }
 
 LRESULT CALLBACK WinControl::FilteredProc(HWND hwnd, UINT message, WPARAM wParam, LPARAM lParam) {
-  auto* self = reinterpret_cast<WinControl*>(GetWindowLongPtrW(hwnd, GWLP_USERDATA));
+  auto* link = reinterpret_cast<Subclass*>(GetWindowLongPtrW(hwnd, GWLP_USERDATA));
+  if (!link) return DefWindowProcW(hwnd, message, wParam, lParam);
+  const Delivery delivery{hwnd, link->windowProc};
+  WinControl* self = link->control;
+  LRESULT result = self ? self->Filtered(delivery, self->filters_.size(), message, wParam, lParam)
+                        : CallWindowProcW(delivery.windowProc, hwnd, message, wParam, lParam);
   if (message == WM_NCDESTROY) {
-    // The window's last message: nothing of it needs giving back.
-    LRESULT result = self->Filtered(self->filters_.size(), message, wParam, lParam);
-    self->windowProc_ = nullptr;
-    return result;
+    // The window's last message: a control that is still there keeps no
+    // handle of it, and the link goes with it (unless a filter that went
+    // meanwhile gave the procedure back, and the link with it).
+    if (self && self->hwnd_ == hwnd) self->hwnd_ = nullptr;
+    if (GetWindowLongPtrW(hwnd, GWLP_USERDATA) == reinterpret_cast<LONG_PTR>(link)) {
+      SetWindowLongPtrW(hwnd, GWLP_USERDATA, 0);
+      if (self && self->subclass_ == link) self->subclass_ = nullptr;
+      delete link;
+    }
   }
-  return self->Filtered(self->filters_.size(), message, wParam, lParam);
+  return result;
 }
 
-LRESULT WinControl::Filtered(std::size_t below, UINT message, WPARAM wParam, LPARAM lParam) {
-  if (below == 0) return CallWindowProcW(windowProc_, hwnd_, message, wParam, lParam);
+LRESULT WinControl::Filtered(const Delivery& delivery, std::size_t below, UINT message, WPARAM wParam,
+                             LPARAM lParam) {
+  if (below == 0) return CallWindowProcW(delivery.windowProc, delivery.hwnd, message, wParam, lParam);
   // A copy: a filter may remove itself (or others) while it answers.
   MessageFilter filter = filters_[below - 1].filter;
-  const Next next = [this, below](UINT m, WPARAM w, LPARAM l) {
-    return Filtered(std::min(below - 1, filters_.size()), m, w, l);
+  const Next next = [this, delivery, below](UINT m, WPARAM w, LPARAM l) {
+    return Filtered(delivery, std::min(below - 1, filters_.size()), m, w, l);
   };
   return filter(message, wParam, lParam, next);
 }
@@ -141,20 +246,19 @@ void WinControl::CreateNative(const ParentSite& site, const wchar_t* windowClass
   // A filter from creation stands in front of the window as the system
   // announces it (before its first message), through a hook of this
   // thread's for as long as the window is being made.
-  HHOOK hook = nullptr;
+  Hook hook;
   if (fromCreation) {
     filters_.push_back(Filter{nextFilterKey_++, std::move(fromCreation)});
-    awaitingWindow_ = true;
-    hook = SetWindowsHookExW(WH_CBT, &WinControl::OnCreating, nullptr, GetCurrentThreadId());
+    Awaited().Add(this);
+    hook.Reset(SetWindowsHookExW(WH_CBT, &WinControl::OnCreating, nullptr, GetCurrentThreadId()));
   }
   HWND hwnd = CreateWindowExW(exStyle, windowClass, L"", WS_CHILD | (visible_ ? WS_VISIBLE : 0) | style, left_,
                               top_, std::max(0, width_ - insetRight), height_, site.container.Handle(),
                               reinterpret_cast<HMENU>(static_cast<INT_PTR>(id_)), nullptr, hook ? this : nullptr);
-  if (hook) UnhookWindowsHookEx(hook);
-  awaitingWindow_ = false;
+  hook.Reset();
+  Awaited().Remove(this);
   if (!hwnd) {
     hwnd_ = nullptr;
-    windowProc_ = nullptr;
     throw std::runtime_error("cannot create a control window");
   }
   ownsWindow_ = true;
@@ -175,8 +279,8 @@ void WinControl::AdoptWindow(const ParentSite& site, HWND hwnd) {
 
 void WinControl::ReplaceWindow(HWND fresh) {
   HWND old = hwnd_;
-  const bool hooked = windowProc_ != nullptr;
-  UnhookWindow();
+  const bool hooked = subclass_ != nullptr;
+  UnhookWindow(true);
   hwnd_ = fresh;
   if (hooked) HookWindow();
   SetWindowPos(hwnd_, old, 0, 0, 0, 0, SWP_NOMOVE | SWP_NOSIZE | SWP_NOACTIVATE);
@@ -307,6 +411,11 @@ std::optional<LRESULT> ReflectToControl(const TForm& form, UINT message, WPARAM 
       if (!c) return std::nullopt;
       return reinterpret_cast<LRESULT>(c->CtlColor(reinterpret_cast<HDC>(wParam)));
     }
+    case WM_PARENTNOTIFY:
+      // A control's window destroyed by someone else: the control lets go of it.
+      if (LOWORD(wParam) == WM_DESTROY)
+        if (WinControl* c = form.ControlOf(reinterpret_cast<HWND>(lParam))) c->ForgetWindow();
+      return std::nullopt;
     default: return std::nullopt;
   }
 }

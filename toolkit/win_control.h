@@ -101,13 +101,25 @@ class WinControl {
 
   // Messages to the native window reach the filters first, the last added
   // first; each answers or hands the message on with next. The window's own
-  // procedure is replaced once, when the first filter comes, and given back
-  // when the window goes; no window property is asked per message.
+  // procedure is replaced when the first filter comes (the window's user
+  // data then names the control: no window property is asked per message).
+  // It is given back when the last filter goes, or when the control goes and
+  // leaves its window alive, provided the procedure in front is still ours:
+  // where another party has subclassed the window since, ours stays in the
+  // chain and hands every message on until the window goes. A window being
+  // destroyed keeps ours to its last message.
+  // A window whose user data is already taken (one that another object owns,
+  // as a panel's) takes no filter: adding one throws std::logic_error.
   using Next = std::function<LRESULT(UINT, WPARAM, LPARAM)>;
   using MessageFilter = std::function<LRESULT(UINT message, WPARAM wParam, LPARAM lParam, const Next& next)>;
   // Returns the filter's key for RemoveMessageFilter.
   int AddMessageFilter(MessageFilter filter);
   void RemoveMessageFilter(int key);
+
+  // The window was destroyed by someone else (its parent, the host): the
+  // control lets go of the handle, so that nothing reaches a window that a
+  // later one may have taken the handle of.
+  void ForgetWindow();
 
  protected:
   // Creates the native window on the site's surface: in its stored place
@@ -141,11 +153,21 @@ class WinControl {
   // stored properties that follow are held (EndStoredProperties).
   StoredPlacement TakeStoredPlacement(const ParentSite& site);
   void ApplyFont(bool redraw);
+  // What the window's user data names while our procedure is in its chain.
+  struct Subclass;
+  // One message on its way through the filters to the window's procedure.
+  struct Delivery {
+    HWND hwnd;
+    WNDPROC windowProc;
+  };
   static LRESULT CALLBACK FilteredProc(HWND hwnd, UINT message, WPARAM wParam, LPARAM lParam);
   static LRESULT CALLBACK OnCreating(int code, WPARAM wParam, LPARAM lParam);
-  LRESULT Filtered(std::size_t below, UINT message, WPARAM wParam, LPARAM lParam);
+  LRESULT Filtered(const Delivery& delivery, std::size_t below, UINT message, WPARAM wParam, LPARAM lParam);
   void HookWindow();
-  void UnhookWindow();
+  // Gives the window's procedure back where ours is still in front;
+  // otherwise, with leaveToWindow, the link is left to the window (it hands
+  // on until the window goes), else it stays the control's.
+  void UnhookWindow(bool leaveToWindow);
 
   HWND hwnd_ = nullptr;
   bool ownsWindow_ = false;
@@ -161,14 +183,13 @@ class WinControl {
   bool framePending_ = false;
   RECT madeAt_{};  // the bounds the window was made with (left, top, width, height)
   bool placeAfterStored_ = false;
-  bool awaitingWindow_ = false;  // during CreateNative with a filter from creation
   struct Filter {
     int key;
     MessageFilter filter;
   };
   std::vector<Filter> filters_;
   int nextFilterKey_ = 1;
-  WNDPROC windowProc_ = nullptr;  // the window's own, while the filters stand in front of it
+  Subclass* subclass_ = nullptr;  // while our procedure is in the window's chain
   FontRecord font_;
   SharedFont fontHandle_;  // shared with every control of the same font
   TColor color_ = clBtnFace;

@@ -17,8 +17,10 @@ namespace tktest {
 
 class TTestForm : public tk::TForm {
  public:
-  explicit TTestForm(HWND owner = nullptr) : tk::TForm("TTestForm") {
+  // parent: the window that the form is made a child of, else none.
+  explicit TTestForm(HWND owner = nullptr, HWND parent = nullptr) : tk::TForm("TTestForm") {
     BindTables(this, kHandlers, kComponents);
+    if (parent) SetParentWindow(parent);
     LoadFromResource("FORM_TESTFORM", decor::FormClasses(), owner);
   }
   int kn1Clicks = 0;
