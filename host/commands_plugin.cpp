@@ -22,6 +22,41 @@ void RegisterScriptProcessor(CommandContext& c, const Line&) { c.session.Registe
 void InitTwiceCheck(CommandContext& c, const Line&) { c.session.InitTwiceCheck(); }
 void Message(CommandContext& c, const Line& line) { c.session.Message(IntArg(line, 1)); }
 
+// As a host that unloads its plug-ins (its settings, a second publication):
+// FreeLibrary, then LoadLibrary of the same file and the start-up calls.
+void Unload(CommandContext& c, const Line&) {
+  if (!c.session.Plugin().Module()) {
+    c.out.Fail("unload: the plug-in is not loaded");
+    return;
+  }
+  c.session.unloadedModule = c.session.Plugin().Unload();
+}
+
+void Load(CommandContext& c, const Line&) {
+  if (c.session.Plugin().Module()) {
+    c.out.Fail("load: the plug-in is loaded already");
+    return;
+  }
+  if (std::string problem = c.session.Plugin().Load(c.session.Plugin().Path()); !problem.empty()) {
+    c.out.Fail("load: " + problem);
+    return;
+  }
+  c.session.unloadedModule = nullptr;
+  c.session.StartUp();
+}
+
+// A window class of the plug-in's module (the unloaded one's while it is
+// unloaded): a class left registered there names a procedure in freed code.
+void ExpectClass(CommandContext& c, const Line& line) {
+  HMODULE module = c.session.Plugin().Module() ? c.session.Plugin().Module() : c.session.unloadedModule;
+  WNDCLASSEXA info{};
+  info.cbSize = sizeof info;
+  const bool registered = GetClassInfoExA(module, TextArg(line, 1).c_str(), &info) != 0;
+  const bool expected = line.tokens[2].text == "registered";
+  if (registered != expected)
+    c.out.Fail("window class " + Shown(TextArg(line, 1)) + (registered ? " is registered" : " is not registered"));
+}
+
 void ExpectActions(CommandContext& c, const Line& line) {
   std::size_t expected = static_cast<std::size_t>(IntArg(line, 1));
   if (c.session.actions.size() != expected) {
@@ -262,6 +297,9 @@ void AddPluginCommands(CommandTable& table) {
       {"unregister-interface", UnregisterInterface},
       {"register-script-processor", RegisterScriptProcessor},
       {"init-twice-check", InitTwiceCheck},
+      {"unload", Unload},
+      {"load", Load},
+      {"expect-class", ExpectClass},
       {"expect-actions", ExpectActions},
       {"expect-action", ExpectAction},
       {"expect-identity", ExpectIdentity},

@@ -1,6 +1,7 @@
 #include "host/plugin_module.h"
 
 #include <fstream>
+#include <utility>
 
 #include "host/core/library_file.h"
 #include "host/host_strings.h"
@@ -68,6 +69,7 @@ std::string PluginModule::Load(const std::string& path) {
       !problem.empty()) {
     return "cannot load the plug-in " + path + ": the file " + problem;
   }
+  path_ = path;
   module_ = LoadLibraryA(path.c_str());
   if (!module_) return "cannot load the plug-in " + path + ": " + LoadFailure(GetLastError());
   TrackPluginBlocks(module_);
@@ -78,6 +80,13 @@ std::string PluginModule::Load(const std::string& path) {
   }
   if (!missing.empty()) return "the plug-in " + path + " does not export " + missing;
   return {};
+}
+
+HMODULE PluginModule::Unload() {
+  HMODULE freed = std::exchange(module_, nullptr);
+  if (freed) FreeLibrary(freed);
+  for (void*& entry : entries_) entry = nullptr;
+  return freed;
 }
 
 #if defined(__i386__)

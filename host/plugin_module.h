@@ -34,6 +34,12 @@ class PluginModule {
   // Empty on success, else why the library cannot be used.
   std::string Load(const std::string& path);
   HMODULE Module() const { return module_; }
+  // Frees the library, as a host does that unloads its plug-ins; no export
+  // may be called until Load again. The freed module's handle, by which its
+  // window classes were registered, or null when none was loaded.
+  HMODULE Unload();
+  // The path of the last Load.
+  const std::string& Path() const { return path_; }
 
   struct Result {
     std::uint32_t eax = 0;
@@ -45,7 +51,8 @@ class PluginModule {
   Result Call(Export which, std::vector<std::uintptr_t> args);
 
  private:
-  HMODULE module_ = nullptr;  // never unloaded: plug-in windows may outlive a script
+  HMODULE module_ = nullptr;  // unloaded only when asked: plug-in windows may outlive a script
+  std::string path_;
   void* entries_[8] = {};
 };
 

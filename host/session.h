@@ -108,6 +108,7 @@ class Session : public CallbackSink {
   std::optional<Picture> lastCapture;
   std::optional<tk::GuiObjects> resourceMark;
   std::unique_ptr<ContrastTheme> contrast;  // while `contrast` turned one on
+  HMODULE unloadedModule = nullptr;  // the plug-in's handle while it is unloaded
 
   // CallbackSink
   void OnAddAction(std::int32_t number, const char* name, const char* description,

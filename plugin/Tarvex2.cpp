@@ -3,6 +3,8 @@
 
 #include "plugin/boundary.h"
 
+#include <windows.h>
+
 #include <string>
 #include <vector>
 
@@ -13,6 +15,7 @@
 #include "base/core/action_table.h"
 #include "base/core/version.h"
 #include "runtime/actions.h"
+#include "toolkit/window.h"
 
 namespace {
 
@@ -110,6 +113,22 @@ void NB_REGISTER nbAbout() {
     about::ShowAboutBox();
   } catch (...) {
   }
+}
+
+// Unloaded by FreeLibrary (reserved is null; at the process's end the system
+// takes everything down itself): the gauges' windows go, then the window
+// classes, whose procedure is in this module. Nothing here loads a library
+// or calls COM (the loader lock is held); the kept DCs, fonts and the
+// activation context go with the static objects that hold them, after this.
+BOOL WINAPI DllMain(HINSTANCE, DWORD reason, LPVOID reserved) {
+  if (reason == DLL_PROCESS_DETACH && reserved == nullptr) {
+    try {
+      runtime::CloseAllGauges();
+    } catch (...) {
+    }
+    tk::UnregisterWindowClasses();
+  }
+  return TRUE;
 }
 
 }  // extern "C"

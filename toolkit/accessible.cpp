@@ -19,6 +19,18 @@ HRESULT AnswerText(const std::wstring& text, BSTR* out) {
   return *out ? S_OK : E_OUTOFMEMORY;
 }
 
+// A client may call an object handed to it (Release at least) after the
+// host has unloaded the plug-in: from the first one on, the module stays
+// loaded until the process ends (FreeLibrary then leaves it in place).
+void KeepModuleLoaded() {
+  static const bool pinned = [] {
+    HMODULE self = nullptr;
+    return GetModuleHandleExW(GET_MODULE_HANDLE_EX_FLAG_PIN | GET_MODULE_HANDLE_EX_FLAG_FROM_ADDRESS,
+                              reinterpret_cast<LPCWSTR>(&KeepModuleLoaded), &self) != 0;
+  }();
+  (void)pinned;
+}
+
 HRESULT AnswerNumber(long number, VARIANT* out) {
   VariantInit(out);
   out->vt = VT_I4;
@@ -283,6 +295,7 @@ std::optional<LRESULT> AccessibleServer::OnGetObject(HWND hwnd, WPARAM wParam, L
   // The object exists only where the library was loaded.
   LRESULT result = Oleacc()->lresultFromObject(kAccessibleId, wParam, object.get());
   if (result <= 0) return std::nullopt;  // an error code
+  KeepModuleLoaded();
   return result;
 }
 

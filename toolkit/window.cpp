@@ -1,7 +1,9 @@
 #include "toolkit/window.h"
 
-#include <map>
+#include <functional>
+#include <set>
 #include <string>
+#include <string_view>
 
 extern "C" IMAGE_DOS_HEADER __ImageBase;
 
@@ -21,12 +23,22 @@ WNDCLASSEXW ToolkitClass(WNDPROC proc, const wchar_t* name) {
   return wc;
 }
 
+// The window classes this module has registered, by name: each is
+// registered at its first window and unregistered when the module goes.
+std::set<std::wstring, std::less<>>& RegisteredClasses() {
+  static std::set<std::wstring, std::less<>> names;
+  return names;
+}
+
+// The name as kept in RegisteredClasses, or nullptr when it cannot be registered.
+const wchar_t* Register(const WNDCLASSEXW& wc) {
+  if (!RegisterClassExW(&wc) && GetLastError() != ERROR_CLASS_ALREADY_EXISTS) return nullptr;
+  return RegisteredClasses().emplace(wc.lpszClassName).first->c_str();
+}
+
 void RegisterToolkitClass(WNDPROC proc) {
-  static const ATOM atom = [proc] {
-    WNDCLASSEXW wc = ToolkitClass(proc, kClassName);
-    return RegisterClassExW(&wc);
-  }();
-  (void)atom;
+  if (RegisteredClasses().contains(std::wstring_view(kClassName))) return;
+  Register(ToolkitClass(proc, kClassName));
 }
 
 // A window with an icon takes it from a class of its own, one per icon
@@ -35,24 +47,27 @@ void RegisterToolkitClass(WNDPROC proc) {
 // again each time (about 1.5 ms each under X). nullptr when the module has
 // no such icon.
 const wchar_t* IconClass(WNDPROC proc, const std::wstring& iconResource) {
-  static std::map<std::wstring, std::wstring> classes;
-  if (auto it = classes.find(iconResource); it != classes.end()) return it->second.c_str();
+  const std::wstring name = std::wstring(kClassName) + L":" + iconResource;
+  if (auto it = RegisteredClasses().find(name); it != RegisteredClasses().end()) return it->c_str();
   HICON big = static_cast<HICON>(
       LoadImageW(ModuleInstance(), iconResource.c_str(), IMAGE_ICON, 0, 0, LR_DEFAULTSIZE | LR_SHARED));
   if (!big) return nullptr;
   HICON small = static_cast<HICON>(LoadImageW(ModuleInstance(), iconResource.c_str(), IMAGE_ICON,
                                               GetSystemMetrics(SM_CXSMICON),
                                               GetSystemMetrics(SM_CYSMICON), LR_SHARED));
-  std::wstring name = std::wstring(kClassName) + L":" + iconResource;
   WNDCLASSEXW wc = ToolkitClass(proc, name.c_str());
   wc.hIcon = big;
   wc.hIconSm = small ? small : big;
-  if (!RegisterClassExW(&wc) && GetLastError() != ERROR_CLASS_ALREADY_EXISTS) return nullptr;
-  return classes.emplace(iconResource, std::move(name)).first->second.c_str();
+  return Register(wc);
 }
 }  // namespace
 
 HINSTANCE ModuleInstance() { return reinterpret_cast<HINSTANCE>(&__ImageBase); }
+
+void UnregisterWindowClasses() {
+  for (const std::wstring& name : RegisteredClasses()) UnregisterClassW(name.c_str(), ModuleInstance());
+  RegisteredClasses().clear();
+}
 
 Window::~Window() { DestroyHandle(); }
 

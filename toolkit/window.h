@@ -13,6 +13,11 @@ namespace tk {
 // program in tests. Window classes, resources and dialogs use it.
 HINSTANCE ModuleInstance();
 
+// Unregisters every window class of this module, as it is unloaded after
+// its windows have gone: a class left behind would name a procedure in
+// freed code. A window made afterwards registers its class afresh.
+void UnregisterWindowClasses();
+
 class Window {
  public:
   Window() = default;
