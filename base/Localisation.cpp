@@ -5,6 +5,7 @@
 #include <vector>
 
 #include "base/core/loc_rules.h"
+#include "toolkit/handles.h"
 
 namespace nb {
 namespace {
@@ -12,22 +13,6 @@ namespace {
 std::optional<std::string> ReadFromHostFolder(std::string_view fileName) {
   return ReadWholeFile(HostFolder() + std::string(fileName));
 }
-
-// Closes the file on every path.
-class FileHandle {
- public:
-  explicit FileHandle(HANDLE handle) : handle_(handle) {}
-  FileHandle(const FileHandle&) = delete;
-  FileHandle& operator=(const FileHandle&) = delete;
-  ~FileHandle() {
-    if (Valid()) CloseHandle(handle_);
-  }
-  bool Valid() const { return handle_ != INVALID_HANDLE_VALUE; }
-  HANDLE Get() const { return handle_; }
-
- private:
-  HANDLE handle_;
-};
 
 }  // namespace
 
@@ -49,14 +34,14 @@ std::optional<std::string> ReadWholeFile(const std::string& path) {
   if (attributes == INVALID_FILE_ATTRIBUTES || (attributes & FILE_ATTRIBUTE_DIRECTORY)) {
     return std::nullopt;
   }
-  FileHandle file(CreateFileA(path.c_str(), GENERIC_READ, FILE_SHARE_READ | FILE_SHARE_WRITE,
-                              nullptr, OPEN_EXISTING, FILE_ATTRIBUTE_NORMAL, nullptr));
-  if (!file.Valid()) return std::nullopt;
+  const tk::FileHandle file(CreateFileA(path.c_str(), GENERIC_READ, FILE_SHARE_READ | FILE_SHARE_WRITE,
+                                        nullptr, OPEN_EXISTING, FILE_ATTRIBUTE_NORMAL, nullptr));
+  if (!file) return std::nullopt;
   std::string content;
   char buffer[4096];
   for (;;) {
     DWORD read = 0;
-    if (!ReadFile(file.Get(), buffer, sizeof buffer, &read, nullptr)) return std::nullopt;
+    if (!ReadFile(file.get(), buffer, sizeof buffer, &read, nullptr)) return std::nullopt;
     if (read == 0) return content;
     content.append(buffer, read);
   }
@@ -64,14 +49,6 @@ std::optional<std::string> ReadWholeFile(const std::string& path) {
 
 std::string LocText(std::string_view key, std::string_view builtIn) {
   return loc::LocText(key, builtIn, ReadFromHostFolder);
-}
-
-bool LocKeyExists(std::string_view key, std::string_view fileName) {
-  return loc::LocKeyExists(key, fileName, ReadFromHostFolder);
-}
-
-std::string LocLookup(std::string_view key, std::string_view fileName) {
-  return loc::LocLookup(key, fileName, ReadFromHostFolder);
 }
 
 void CheckLocHeader() {

@@ -10,8 +10,6 @@ namespace nb {
 
 // The file's text for the key, else the built-in text.
 std::string LocText(std::string_view key, std::string_view builtIn);
-bool LocKeyExists(std::string_view key, std::string_view fileName);
-std::string LocLookup(std::string_view key, std::string_view fileName);
 
 // Shows the one message when Tarvex.loc exists and its header differs.
 void CheckLocHeader();

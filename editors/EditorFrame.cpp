@@ -97,13 +97,11 @@ bool TEditorForm::ChooseFont(tk::TEdit& field, tk::TLabel& fontLabel) {
 }
 
 void TEditorForm::Localise(tk::TLabel& label, const LocalisedText& text) const {
-  label.SetCaption(BuiltIn(text));
-  label.SetCaption(LocalisedCaption(text.key, label.CaptionText()));
+  label.SetCaption(LocalisedCaption(text.key, BuiltIn(text)));
 }
 
 void TEditorForm::Localise(tk::TCheckBox& box, const LocalisedText& text) const {
-  box.SetCaption(BuiltIn(text));
-  box.SetCaption(LocalisedCaption(text.key, box.CaptionText()));
+  box.SetCaption(LocalisedCaption(text.key, BuiltIn(text)));
 }
 
 void TEditorForm::Localise(tk::TLabeledEdit& edit, const LocalisedText& text) const {

@@ -45,7 +45,6 @@ class AccessibleObject final : public IAccessible, public IOleWindow {
   // From now on every call answers CO_E_OBJNOTCONNECTED; the standard object
   // is let go and clients in other processes are cut off.
   void Disconnect();
-  bool Connected() const { return source_ != nullptr; }
 
   // IUnknown
   HRESULT STDMETHODCALLTYPE QueryInterface(REFIID iid, void** out) override;

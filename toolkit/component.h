@@ -196,10 +196,5 @@ std::vector<std::pair<std::string, E>> NamesByOrdinal(const std::array<std::stri
   for (std::size_t i = 0; i < N; ++i) list.emplace_back(names[i], static_cast<E>(i));
   return list;
 }
-// Accepted and ignored: properties that change nothing here (hints).
-template <typename T>
-PropertySetter<T> Ignored() {
-  return [](T&, const form::Value&, LoadContext&) {};
-}
 
 }  // namespace tk
