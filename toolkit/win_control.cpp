@@ -98,7 +98,6 @@ AwaitedControls& Awaited() {
 
 WinControl::~WinControl() {
   if (form_) form_->ForgetControl(this);
-  Awaited().Remove(this);
   if (!hwnd_) return;
   if (ownsWindow_) {
     // The filters go first (they are of parts already gone); the window's
@@ -143,20 +142,17 @@ void WinControl::HookWindow() {
 
 void WinControl::UnhookWindow(bool leaveToWindow) {
   if (!subclass_) return;
-  const bool ours = hwnd_ && GetWindowLongPtrW(hwnd_, GWLP_WNDPROC) == reinterpret_cast<LONG_PTR>(&WinControl::FilteredProc);
-  if (ours) {
+  const auto ours = reinterpret_cast<LONG_PTR>(&WinControl::FilteredProc);
+  if (GetWindowLongPtrW(hwnd_, GWLP_WNDPROC) == ours) {
     SetWindowLongPtrW(hwnd_, GWLP_WNDPROC, reinterpret_cast<LONG_PTR>(subclass_->windowProc));
     SetWindowLongPtrW(hwnd_, GWLP_USERDATA, 0);
     delete std::exchange(subclass_, nullptr);
     return;
   }
   // Another party's procedure is in front and hands on to ours: undoing the
-  // chain would cut it out. Ours stays and passes every message through.
-  if (!hwnd_ || !IsWindow(hwnd_)) {
-    delete std::exchange(subclass_, nullptr);  // no window left to hand on for
-  } else if (leaveToWindow) {
-    std::exchange(subclass_, nullptr)->control = nullptr;  // freed at WM_NCDESTROY
-  }
+  // chain would cut it out. Ours stays and passes every message through;
+  // once the control goes, the link is the window's (freed at WM_NCDESTROY).
+  if (leaveToWindow) std::exchange(subclass_, nullptr)->control = nullptr;
 }
 
 LRESULT CALLBACK WinControl::OnCreating(int code, WPARAM wParam, LPARAM lParam) {
