@@ -125,11 +125,13 @@ std::vector<std::string> ActionChecker::Feed(const script::Line& line, const Loo
     }
   } else if (command == "unregister-interface") {
     noInterface_ = line.number;
-  } else if (command == "register-interface") {
+  } else if (command == "register-interface" || command == "load") {
+    // load makes the start-up calls again, the interface's among them.
     noInterface_.reset();
   } else if (command == "set") {
     variables_[FoldName(arg(1))] = arg(2);
-  } else if (command == "message" && arg(1) == "2") {
+  } else if ((command == "message" && arg(1) == "2") || command == "unload") {
+    // Code 2 closes every gauge, and so does unloading the plug-in.
     for (const auto& [name, gauge] : gauges_) deleted_[name] = line.number;
     gauges_.clear();
   } else if (command == "exec") {

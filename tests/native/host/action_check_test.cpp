@@ -165,6 +165,23 @@ TEST(ActionCheck, FollowsGaugesObjectsAndVariables) {
   EXPECT_NE(got[3].find("14 TarvexCreate: the host has no object named \"R\""), std::string::npos) << got[3];
 }
 
+// Unloading the plug-in takes its gauges; loading it again makes the
+// start-up calls, the interface's among them.
+TEST(ActionCheck, UnloadTakesTheGaugesAndLoadStartsAgain) {
+  std::string script = std::string(kObjects) +
+                       "exec TarvexCreate \"R\" \"\" \"\" \"\" \"\" \"\" \"\" \"\" \"\" \"\"\n"  // 3
+                       "unregister-interface\n"
+                       "unload\n"                                // 5
+                       "load\n"
+                       "exec TarvexSetProgress \"R\" \"1\"\n"  // 7: removed on line 5
+                       "exec TarvexCreate \"R\" \"\" \"\" \"\" \"\" \"\" \"\" \"\" \"\" \"\"\n";
+  std::vector<std::string> got = Warnings(script);
+  ASSERT_EQ(got.size(), 1u) << (got.empty() ? "" : got.back());
+  EXPECT_NE(got[0].find("7 TarvexSetProgress: no gauge named \"R\" is left (it was removed on line 5)"),
+            std::string::npos)
+      << got[0];
+}
+
 // A loop's second run starts where its first ended: what the block changes
 // is not known inside it, what it leaves alone still is.
 TEST(ActionCheck, LoopsKeepOnlyWhatTheirBlockLeavesAlone) {
