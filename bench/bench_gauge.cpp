@@ -24,19 +24,15 @@ int main() {
   tk::SelectObjectGuard select(target.get(), surface.get());
 
   std::printf("gauge 300x300, Paint into a memory DC (composed in the shared paint buffer, one copy)\n");
-  const struct {
-    TGaugeKind kind;
-    const char* name;
-  } kinds[] = {{gkText, "gkText"}, {gkHorizontalBar, "gkHorizontalBar"},
-               {gkVerticalBar, "gkVerticalBar"}, {gkPie, "gkPie"}, {gkNeedle, "gkNeedle"}};
   const int paints = 300;
-  for (const auto& k : kinds) {
+  for (const tk::GaugeKindEntry& k : tk::kGaugeKinds) {
     gauge.SetKind(k.kind);
     gauge.SetShowText(true);
     const double withText = bench::MicrosecondsPer(paints, [&](int) { gauge.Paint(target.get()); });
     gauge.SetShowText(false);
     const double without = bench::MicrosecondsPer(paints, [&](int) { gauge.Paint(target.get()); });
-    std::printf("  %-16s %8.1f us per paint with text, %8.1f us without\n", k.name, withText, without);
+    std::printf("  %-16.*s %8.1f us per paint with text, %8.1f us without\n", static_cast<int>(k.stored.size()),
+                k.stored.data(), withText, without);
   }
 
   gauge.SetKind(gkHorizontalBar);

@@ -23,6 +23,7 @@
 
 #include "bench/plugin_driver.h"
 #include "bench/bench_timing.h"
+#include "toolkit/gdi.h"
 #include "toolkit/message_pump.h"
 
 namespace {
@@ -36,7 +37,12 @@ double MicrosecondsPerCall(long iterations, Step step) {
 // The floor: a window whose WM_PAINT copies a picture made beforehand.
 class FloorWindow {
  public:
-  FloorWindow(HWND parent, int width, int height) : width_(width), height_(height) {
+  FloorWindow(HWND parent, int width, int height)
+      : width_(width),
+        height_(height),
+        picture_(nullptr),
+        bitmap_(CreateCompatibleBitmap(tk::WindowDC(nullptr).get(), width, height)),
+        selected_(picture_.get(), bitmap_.get()) {
     static const ATOM atom = [] {
       WNDCLASSW wc{};
       wc.lpfnWndProc = &FloorWindow::Proc;
@@ -45,15 +51,9 @@ class FloorWindow {
       return RegisterClassW(&wc);
     }();
     (void)atom;
-    HDC screen = GetDC(nullptr);
-    picture_ = CreateCompatibleDC(screen);
-    bitmap_ = CreateCompatibleBitmap(screen, width, height);
-    ReleaseDC(nullptr, screen);
-    old_ = SelectObject(picture_, bitmap_);
-    HBRUSH brush = CreateSolidBrush(RGB(30, 120, 200));
+    tk::Brush brush(CreateSolidBrush(RGB(30, 120, 200)));
     RECT all{0, 0, width, height};
-    FillRect(picture_, &all, brush);
-    DeleteObject(brush);
+    FillRect(picture_.get(), &all, brush.get());
     window_ = CreateWindowExW(0, L"TarvexBenchFloor", L"", WS_CHILD, 0, 0, width, height, parent,
                               nullptr, GetModuleHandleW(nullptr), this);
   }
@@ -61,9 +61,6 @@ class FloorWindow {
   FloorWindow& operator=(const FloorWindow&) = delete;
   ~FloorWindow() {
     DestroyWindow(window_);
-    SelectObject(picture_, old_);
-    DeleteObject(bitmap_);
-    DeleteDC(picture_);
   }
   HWND Handle() const { return window_; }
 
@@ -79,7 +76,7 @@ class FloorWindow {
       case WM_PAINT: {
         PAINTSTRUCT ps;
         HDC dc = BeginPaint(window, &ps);
-        BitBlt(dc, 0, 0, self->width_, self->height_, self->picture_, 0, 0, SRCCOPY);
+        BitBlt(dc, 0, 0, self->width_, self->height_, self->picture_.get(), 0, 0, SRCCOPY);
         EndPaint(window, &ps);
         return 0;
       }
@@ -88,9 +85,9 @@ class FloorWindow {
   }
 
   int width_, height_;
-  HDC picture_ = nullptr;
-  HBITMAP bitmap_ = nullptr;
-  HGDIOBJ old_ = nullptr;
+  tk::MemoryDC picture_;
+  tk::Bitmap bitmap_;
+  tk::SelectObjectGuard selected_;
   HWND window_ = nullptr;
 };
 

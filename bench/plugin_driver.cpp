@@ -38,9 +38,9 @@ ParamBlock::~ParamBlock() {
 
 PluginDriver::PluginDriver(const wchar_t* path) : module_(LoadLibraryW(path)) {
   if (!module_) return;
-  auto reg = Export<decltype(&nbRegisterInterfaceAccess)>(module_, "nbRegisterInterfaceAccess");
-  exec_ = Export<decltype(&nbExecAction)>(module_, "nbExecAction");
-  message_ = Export<decltype(&nbMessage)>(module_, "nbMessage");
+  auto reg = Export<decltype(&nbRegisterInterfaceAccess)>(module_.get(), "nbRegisterInterfaceAccess");
+  exec_ = Export<decltype(&nbExecAction)>(module_.get(), "nbExecAction");
+  message_ = Export<decltype(&nbMessage)>(module_.get(), "nbMessage");
   if (!reg || !exec_ || !message_) {
     exec_ = nullptr;
     return;
@@ -54,7 +54,6 @@ PluginDriver::PluginDriver(const wchar_t* path) : module_(LoadLibraryW(path)) {
 PluginDriver::~PluginDriver() {
   if (message_) message_(2);
   if (main_) DestroyWindow(main_);
-  if (module_) FreeLibrary(module_);
 }
 
 HWND PluginDriver::AddObject(const std::string& name, int x, int y, int width, int height) {

@@ -11,6 +11,7 @@
 #include <vector>
 
 #include "plugin/boundary.h"
+#include "toolkit/handles.h"
 
 namespace harness {
 
@@ -43,7 +44,7 @@ class PluginDriver {
  private:
   static nb::HostBool NB_REGISTER InterfaceAccess(std::int32_t command, nb::HostSlot* slot);
 
-  HMODULE module_ = nullptr;
+  tk::Module module_;
   decltype(&nbExecAction) exec_ = nullptr;
   decltype(&nbMessage) message_ = nullptr;
   HWND main_ = nullptr;
