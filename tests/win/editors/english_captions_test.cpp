@@ -62,16 +62,15 @@ tk::CodedText CaptionOf(tk::TForm& form, const std::string& name) {
   return form.Get<tk::TLabel>(name).CaptionText();
 }
 
-// The caption's size in the font it is drawn with, as a label lays it out: on
-// one line, or wrapped at the label's width.
-SIZE DrawnSize(const tk::FontRecord& record, const tk::CodedText& caption, int wrapWidth) {
+// A check box's caption on one line in the box's font (a label measures its
+// own, TLabel::TextSize).
+SIZE CheckBoxTextSize(const tk::TCheckBox& box, const tk::CodedText& caption) {
   tk::MemoryDC dc(nullptr);
-  tk::SharedFont font = tk::FontTable::Shared().Get(record);
+  tk::SharedFont font = tk::FontTable::Shared().Get(box.Font());
   tk::SelectObjectGuard selected(dc.get(), font.get());
   const std::wstring text = tk::Widen(caption.bytes, caption.codePage);
-  RECT r{0, 0, wrapWidth, 0};
-  DrawTextW(dc.get(), text.c_str(), static_cast<int>(text.size()), &r,
-            DT_NOPREFIX | DT_CALCRECT | (wrapWidth > 0 ? DT_WORDBREAK : DT_SINGLELINE));
+  RECT r{};
+  DrawTextW(dc.get(), text.c_str(), static_cast<int>(text.size()), &r, DT_NOPREFIX | DT_CALCRECT | DT_SINGLELINE);
   return SIZE{r.right - r.left, r.bottom - r.top};
 }
 
@@ -82,7 +81,7 @@ void ExpectShownWhole(tk::TForm& form, const std::string& name, const tk::CodedT
   if (name.rfind("CheckBox", 0) == 0) {
     auto& box = form.Get<tk::TCheckBox>(name);
     const int room = box.Width() - GetSystemMetrics(SM_CXMENUCHECK) - GetSystemMetrics(SM_CXEDGE);
-    EXPECT_LE(DrawnSize(box.Font(), caption, 0).cx, room) << "the check box's text is cut";
+    EXPECT_LE(CheckBoxTextSize(box, caption).cx, room) << "the check box's text is cut";
     RECT parent{};
     GetClientRect(GetParent(box.Handle()), &parent);
     EXPECT_LE(box.Left() + box.Width(), parent.right);
@@ -90,11 +89,11 @@ void ExpectShownWhole(tk::TForm& form, const std::string& name, const tk::CodedT
   }
   tk::TLabel& label =
       name.rfind("LEdit", 0) == 0 ? form.Get<tk::TLabeledEdit>(name).EditLabel() : form.Get<tk::TLabel>(name);
+  const SIZE size = label.TextSize();
   if (label.WordWrap()) {
-    EXPECT_LE(DrawnSize(label.Font(), caption, label.Width()).cy, label.Height()) << "the wrapped text is cut";
+    EXPECT_LE(size.cy, label.Height()) << "the wrapped text is cut";
     return;
   }
-  const SIZE size = DrawnSize(label.Font(), caption, 0);
   EXPECT_LE(label.Left() + size.cx, label.Parent()->ClientWidth())
       << "the label's text runs " << label.Left() + size.cx - label.Parent()->ClientWidth()
       << " pixels past its group";
