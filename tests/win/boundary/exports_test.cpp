@@ -14,6 +14,7 @@
 #include "base/PlugInUtils.h"
 #include "plugin/boundary.h"
 #include "base/core/action_table.h"
+#include "tests/support/host_blocks.h"
 
 extern "C" {
 // Returns EAX after the call; *imbalance is how far ESP ended up from where a
@@ -150,22 +151,14 @@ TEST(RegisterExport, WithoutACallbackRegistersNothingAndSurvives) {
   EXPECT_EQ(nb::Held().registerArg4, 7);
 }
 
-// A block is gone when it is no valid global memory any more, or when the
-// allocator has already handed it out again as one of the new blocks.
-bool FreedOrReused(const void* old, std::initializer_list<const void*> current) {
-  if (GlobalSize(const_cast<void*>(old)) == 0) return true;
-  for (const void* block : current) {
-    if (block == old) return true;
-  }
-  return false;
-}
-
 TEST(InitExport, ReplacesTheThreeIdentityStrings) {
+  // Every block is counted, so an old block is known to be freed without
+  // asking the allocator about memory that is no longer held.
+  tarvex::test::HostBlocks blocks;
   nb::HostSlot name = nullptr;
   nb::HostSlot author = static_cast<char*>(GlobalAlloc(GMEM_FIXED, 4));
   nb::HostSlot description = nullptr;
   for (int call = 0; call < 2; ++call) {
-    const nb::HostSlot old[] = {name, author, description};
     Call(Export(nbInitPlugIn), 99, Word(&name), Word(&author), {Word(&description)});
     ASSERT_NE(name, nullptr);
     ASSERT_NE(author, nullptr);
@@ -174,16 +167,13 @@ TEST(InitExport, ReplacesTheThreeIdentityStrings) {
     EXPECT_STREQ(author, "Oren Talvik");
     EXPECT_STREQ(description, "The use of a Gauge in VisualNeo.");
     EXPECT_EQ(GlobalSize(description), sizeof "The use of a Gauge in VisualNeo.");
-    for (const nb::HostSlot block : old) {
-      if (block != nullptr) {
-        EXPECT_TRUE(FreedOrReused(block, {name, author, description}));
-      }
-    }
+    EXPECT_EQ(blocks.Live(), 3u) << "each old block is freed, call " << call;
   }
   EXPECT_EQ(nb::Held().initArg1, 99);
   nb::FreeHostString(&name);
   nb::FreeHostString(&author);
   nb::FreeHostString(&description);
+  EXPECT_EQ(blocks.Live(), 0u);
 }
 
 TEST(CallbackExports, StoreWhatTheHostHandsOver) {
