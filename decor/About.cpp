@@ -43,6 +43,7 @@ const tk::ComponentBinding<TAboutBoxForm> TAboutBoxForm::kComponents[] = {
 
 TAboutBoxForm::TAboutBoxForm(HWND parentWindow) : tk::TForm("TAboutBoxForm") {
   BindTables(this, kHandlers, kComponents);
+  FollowScreenScaling();
   LoadFromResource("FORM_ABOUTBOXFORM", decor::FormClasses(), parentWindow);
   LinkLabel1->SetHyperLink(std::string(nb::author::WebSiteWithoutScheme()));
   Label3->SetCaption(Label3->Caption() + std::string(nb::author::kEMail));
@@ -57,7 +58,8 @@ TAboutBoxForm::TAboutBoxForm(HWND parentWindow) : tk::TForm("TAboutBoxForm") {
 // it is neither cut nor run under the picture's pie beside it.
 void TAboutBoxForm::FitVersion() {
   tk::FontRecord font = Label2->Font();
-  while (Label2->TextSize().cx > Label2->Width() && font.height < -kSmallestVersionHeight) {
+  const int smallest = Scaling().Length(kSmallestVersionHeight);
+  while (Label2->TextSize().cx > Label2->Width() && font.height < -smallest) {
     ++font.height;
     Label2->SetFont(font);
   }

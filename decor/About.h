@@ -28,6 +28,7 @@ class TAboutBoxForm : public tk::TForm {
   static constexpr int kSmallestVersionHeight = 8;
 
   void FitVersion();
+  void ScalingChanged() override { FitVersion(); }
 
   static const tk::HandlerBinding<TAboutBoxForm> kHandlers[];
   static const tk::ComponentBinding<TAboutBoxForm> kComponents[];

@@ -63,6 +63,9 @@ class TFormFiga : public TEditorForm {
 
  private:
   void ShowKind(const KindRow& row, bool atOpen);
+  void ScalingChanged() override;
+  // The preview's place as last chosen, in the design's pixels.
+  RECT previewPlace_{};
   FlagTexts flags_;
   bool hideTextClicked_ = false;
   bool hideGaugeClicked_ = false;

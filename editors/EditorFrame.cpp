@@ -46,6 +46,7 @@ tk::CodedText TEditorForm::LocalisedCaption(std::string_view key, const tk::Code
 TEditorForm::TEditorForm(std::string className)
     : tk::TForm(std::move(className)), locFile_(nb::ReadWholeFile(nb::HostFolder() + std::string(kLocFile))) {
   BindComponentTable(this, kFrameComponents);
+  FollowScreenScaling();
 }
 
 void TEditorForm::LoadEditor(const char* resourceName, HWND parentWindow) {
@@ -68,8 +69,12 @@ void TEditorForm::FillObjectName(nb::HostSlot slot, const LocalisedText& caption
 
 void TEditorForm::ShowAction(const EditorInfo& editor) {
   LabelCommand->SetCaption(std::string(editor.name));
-  GradientLabel->SetWidth(NameBandWidth(LabelCommand->Caption()));
+  GradientLabel->SetWidth(Scaling().Length(NameBandWidth(LabelCommand->Caption())));
   Localise(*LabelInfo, editor.info);
+}
+
+void TEditorForm::ScalingChanged() {
+  if (!LabelCommand->Caption().empty()) GradientLabel->SetWidth(Scaling().Length(NameBandWidth(LabelCommand->Caption())));
 }
 
 void TEditorForm::ChooseFromHost(nb::HostCommand command, tk::TEdit& field) {

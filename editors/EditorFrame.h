@@ -68,6 +68,7 @@ class TEditorForm : public tk::TForm {
   explicit TEditorForm(std::string className);
   // Loads the stored description FORM_<ROOT NAME>, owned by parentWindow.
   void LoadEditor(const char* resourceName, HWND parentWindow);
+  void ScalingChanged() override;
 
   // Chooser buttons. Host: command 8 or 14 on the field; nothing without
   // the host's callback; a false answer, or one that leaves no block in the

@@ -54,6 +54,9 @@ class Component {
   // False when the class has no property of that name.
   virtual bool SetProperty(const form::Property& property, LoadContext& context) = 0;
   virtual void Loaded() = 0;
+  // After the form's layout was scaled anew: what sizes itself to its text
+  // measures again.
+  virtual void Rescaled() = 0;
 };
 
 template <typename T>
@@ -102,6 +105,9 @@ class ComponentOf : public Component {
   }
   void Loaded() override {
     if constexpr (HasLoaded<T>) object_->Loaded();
+  }
+  void Rescaled() override {
+    if constexpr (requires(T& t) { t.Rescaled(); }) object_->Rescaled();
   }
 
  private:

@@ -4,6 +4,7 @@
 
 #include "toolkit/buffered_paint.h"
 #include "toolkit/contrast.h"
+#include "toolkit/form.h"
 #include "toolkit/gdi.h"
 
 namespace tk {
@@ -43,6 +44,12 @@ void Container::RemoveControl(Control* control) {
   }
   // Keep the control's own back-pointer consistent when the container drops it.
   if (control->Parent() == this) control->SetParent(nullptr);
+}
+
+LayoutScale Container::Scaling() const {
+  // A panel's surface: its form's. The form answers for itself.
+  const TForm* form = HandleAllocated() ? TForm::FromDescendant(Handle()) : nullptr;
+  return form ? form->Scaling() : LayoutScale{};
 }
 
 int Container::ClientWidth() const {

@@ -8,6 +8,7 @@
 #include <vector>
 
 #include "toolkit/control.h"
+#include "toolkit/core/layout_scale.h"
 #include "toolkit/window.h"
 
 namespace tk {
@@ -25,6 +26,9 @@ class Container : public Window {
   const std::vector<Control*>& Controls() const { return controls_; }
   void InsertControl(Control* control);
   void RemoveControl(Control* control);
+
+  // The scale of the form's layout that this surface belongs to.
+  virtual LayoutScale Scaling() const;
 
   int ClientWidth() const;
   int ClientHeight() const;

@@ -79,6 +79,8 @@ void Control::ParentColorChanged() {
   if (parent_ && color_.Follow(parent_->Color())) Repaint();
 }
 
+LayoutScale Control::Scaling() const { return parent_ ? parent_->Scaling() : LayoutScale{}; }
+
 void Control::SetFont(const FontRecord& font) {
   if (font_.Set(font)) Repaint();
 }

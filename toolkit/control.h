@@ -8,6 +8,7 @@
 
 #include "toolkit/core/color.h"
 #include "toolkit/core/font.h"
+#include "toolkit/core/layout_scale.h"
 
 namespace tk {
 
@@ -25,6 +26,8 @@ class Control {
   std::string Name;
 
   Container* Parent() const { return parent_; }
+  // The scale of its form's layout (toolkit/core/layout_scale.h).
+  LayoutScale Scaling() const;
   void SetParent(Container* parent);
 
   int Left() const { return left_; }

@@ -122,7 +122,8 @@ TLabeledEdit::TLabeledEdit(const ParentSite& site)
 }
 
 void TLabeledEdit::PlaceLabel() {
-  label_->SetBounds(Left(), Top() - label_->Height() - kLabelSpacing, label_->Width(),
+  const int spacing = label_->Scaling().Length(kLabelSpacing);
+  label_->SetBounds(Left(), Top() - label_->Height() - spacing, label_->Width(),
                     label_->Height());
 }
 

@@ -101,6 +101,7 @@ class TLabeledEdit : public TEdit {
   // Places the label above the edit (after its caption or font changed).
   void PlaceLabel();
   void Loaded() override { label_->AdjustSize(); PlaceLabel(); }
+  void Rescaled() { Loaded(); }
 
  private:
   std::unique_ptr<TLabel> label_;

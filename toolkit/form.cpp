@@ -292,6 +292,9 @@ LRESULT TForm::HandleMessage(UINT message, WPARAM wParam, LPARAM lParam) {
   switch (message) {
     case WM_CLOSE: return OnClose();
     case DM_GETDEFID: return OnGetDefId();
+    case WM_DPICHANGED:
+      if (followsScreen_) return OnDpiChanged(wParam, *reinterpret_cast<const RECT*>(lParam));
+      break;
     case WM_COMMAND:
       if (lParam == 0) wParam = MapDialogCommand(wParam);
       break;

@@ -18,6 +18,7 @@
 #include "toolkit/window_text.h"
 #include "toolkit/component.h"
 #include "toolkit/container.h"
+#include "toolkit/core/layout_scale.h"
 
 namespace tk {
 
@@ -171,12 +172,26 @@ class TForm : public Container {
   // The form of a window of it (its own or a descendant's).
   static TForm* FromDescendant(HWND hwnd);
 
+  // Before loading: the layout grows with the resolution of the owner's
+  // screen (toolkit/core/layout_scale.h), and again when the form moves to a
+  // monitor of another resolution. Forms that are placed by their code from
+  // another program's coordinates (the gauge windows) keep their pixels.
+  void FollowScreenScaling() { followsScreen_ = true; }
+  LayoutScale Scaling() const override { return scaling_; }
+  // Bounds given by code in the form's design pixels, scaled by their edges
+  // as the description's are: left, top, width, height in the form's
+  // client coordinates.
+  RECT ScaledBounds(int left, int top, int width, int height) const;
+
  protected:
   // The handlers that descriptions may name, besides those bound by table.
   virtual HandlerTable Handlers() { return {}; }
   // Looks up, with Get<T>, every component the code uses (besides those
   // bound by table, which are looked up first).
   virtual void BindComponents() {}
+  // After the layout was scaled anew: the form places again what its code
+  // placed.
+  virtual void ScalingChanged() {}
 
   LRESULT HandleMessage(UINT message, WPARAM wParam, LPARAM lParam) override;
 
@@ -191,6 +206,8 @@ class TForm : public Container {
   LRESULT OnClose();
   LRESULT OnFindComponent(const char* name, RECT* bounds);
   LRESULT OnGetDefId();
+  LRESULT OnDpiChanged(WPARAM wParam, const RECT& suggested);
+  void ApplyScaledLayout(const form::ObjectNode& scaled);
   WPARAM MapDialogCommand(WPARAM wParam) const;
 
   std::string className_;
@@ -220,6 +237,9 @@ class TForm : public Container {
   bool transparentColor_ = false;
   TColor transparentColorValue_ = 0;
   HWND parentWindow_ = nullptr;
+  bool followsScreen_ = false;
+  LayoutScale scaling_;
+  form::ObjectNode design_;  // the description as written, kept by forms that follow the screen
 };
 
 }  // namespace tk

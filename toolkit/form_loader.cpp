@@ -5,6 +5,7 @@
 #include <optional>
 
 #include "toolkit/form.h"
+#include "toolkit/screen_dpi.h"
 #include "toolkit/stored_resource.h"
 #include "toolkit/text.h"
 
@@ -248,6 +249,11 @@ void TForm::Load(std::string_view description, const ClassRegistry& classes, HWN
   if (root.className != className_)
     throw DescriptionError(root.line, "the description is of " + root.className + ", not " + className_);
   Name = root.name;
+  if (followsScreen_) {
+    scaling_ = LayoutScale(WindowDpi(ownerWindow));
+    design_ = root;
+    form::ScaleLayout(root, scaling_);
+  }
   HandlerTable handlers = boundHandlers_;
   for (auto& entry : Handlers()) handlers.push_back(std::move(entry));
   LoadContext context(*this, handlers);

@@ -30,11 +30,13 @@ void TImage::SetTransparent(bool value) {
 
 void TImage::Paint(HDC dc) {
   if (picture_.Empty()) return;
-  RECT dest{0, 0, picture_.Width(), picture_.Height()};
+  // A picture shown at its own size grows with the layout.
+  const LayoutScale scale = Scaling();
+  RECT dest{0, 0, scale.Length(picture_.Width()), scale.Length(picture_.Height())};
   if (stretch_) {
     dest = RECT{0, 0, Width(), Height()};
   } else if (center_) {
-    OffsetRect(&dest, (Width() - picture_.Width()) / 2, (Height() - picture_.Height()) / 2);
+    OffsetRect(&dest, (Width() - dest.right) / 2, (Height() - dest.bottom) / 2);
   }
   picture_.Draw(dc, dest, transparent_);
 }

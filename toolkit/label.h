@@ -40,6 +40,7 @@ class TLabel : public Control {
   void Click() override;
   HCURSOR Cursor() const override { return cursor_; }
   void Loaded() { AdjustSize(); }
+  void Rescaled() { AdjustSize(); }
 
  protected:
   UINT TextFormat() const;

@@ -28,9 +28,12 @@ void TSpeedButton::Paint(HDC dc) {
     DrawEdge(dc, &r, pressed ? BDR_SUNKENOUTER : BDR_RAISEDINNER, BF_RECT);
   }
   if (glyph_.Empty()) return;
-  int x = (Width() - glyph_.Width()) / 2 + (pressed ? 1 : 0);
-  int y = (Height() - glyph_.Height()) / 2 + (pressed ? 1 : 0);
-  RECT dest{x, y, x + glyph_.Width(), y + glyph_.Height()};
+  // The glyph grows with the layout.
+  const LayoutScale scale = Scaling();
+  const int width = scale.Length(glyph_.Width()), height = scale.Length(glyph_.Height());
+  int x = (Width() - width) / 2 + (pressed ? 1 : 0);
+  int y = (Height() - height) / 2 + (pressed ? 1 : 0);
+  RECT dest{x, y, x + width, y + height};
   glyph_.Draw(dc, dest, true);
 }
 

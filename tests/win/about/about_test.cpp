@@ -91,7 +91,7 @@ TEST_F(AboutBox, LayoutComesFromItsDescription) {
       EXPECT_EQ(label.Top(), t.top) << t.name;
       EXPECT_EQ(label.Caption(), t.caption) << t.name;
       EXPECT_EQ(label.Font().name, t.face) << t.name;
-      if (t.height != 0) EXPECT_EQ(label.Font().height, t.height) << t.name;
+      if (t.height != 0) { EXPECT_EQ(label.Font().height, t.height) << t.name; }
       EXPECT_EQ(label.Font().color, t.color) << t.name;
       EXPECT_TRUE(label.Transparent()) << t.name;
     }

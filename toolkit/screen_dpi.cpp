@@ -1,0 +1,19 @@
+#include "toolkit/screen_dpi.h"
+
+#include "toolkit/font_handle.h"
+
+namespace tk {
+
+int WindowDpi(HWND window) {
+  using GetDpiForWindowFn = UINT(WINAPI*)(HWND);
+  // user32 is loaded: the toolkit imports it.
+  static const auto perWindow = reinterpret_cast<GetDpiForWindowFn>(
+      reinterpret_cast<void (*)()>(GetProcAddress(GetModuleHandleW(L"user32.dll"), "GetDpiForWindow")));
+  if (perWindow && window && IsWindow(window)) {
+    const UINT dpi = perWindow(window);
+    if (dpi > 0) return static_cast<int>(dpi);
+  }
+  return ScreenPixelsPerInch();
+}
+
+}  // namespace tk
