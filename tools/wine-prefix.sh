@@ -26,6 +26,7 @@
 
 tarvex_root=$(cd "$(dirname "${BASH_SOURCE[0]}")/.." && pwd)
 tarvex_wine_dpi="${TARVEX_WINE_DPI:-96}"
+case "$tarvex_wine_dpi" in *[!0-9]*) ;; *) tarvex_wine_dpi=$((10#$tarvex_wine_dpi)) ;; esac
 if [ "$tarvex_wine_dpi" != 96 ] && [ -n "${WINEPREFIX:-}" ] && [ "$WINEPREFIX" = "${TARVEX_WINE_CHOSEN_PREFIX:-}" ]; then
   unset WINEPREFIX
 fi
@@ -174,7 +175,7 @@ tarvex_prepare_dpi_prefix() {
     return 0
   fi
   case "$tarvex_wine_dpi" in
-    '' | *[!0-9]*) echo "wine-prefix: TARVEX_WINE_DPI must be a number of pixels per inch, not \"$tarvex_wine_dpi\"" >&2; return 1 ;;
+    '' | 0 | *[!0-9]*) echo "wine-prefix: TARVEX_WINE_DPI must be a number of pixels per inch, not \"$tarvex_wine_dpi\"" >&2; return 1 ;;
   esac
   (WINEPREFIX=$tarvex_base_prefix && tarvex_prepare_wine_prefix) || return 1
   mkdir -p "$WINEPREFIX"
