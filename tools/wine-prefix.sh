@@ -13,10 +13,24 @@
 # (tools/i386.sh), they too run in build/wineprefix64. WINEPREFIX names
 # another prefix. $tarvex_wine is the loader to run programs of that side with.
 #
+# TARVEX_WINE_DPI (default 96) is the screen's pixels per inch (the prefix's
+# LogPixels): at any other value the programs run in a sibling of the side's
+# prefix named after it, e.g. build/wineprefix64-dpi144, made as a copy of the
+# prepared prefix with that LogPixels; its readiness marker names the DPI, so
+# a prefix is never used at another one. A WINEPREFIX given from outside is
+# used as it is (one chosen here by an outer run, as tools/with-wine.sh around
+# ctest, is not "given": a test registered at another DPI gets its sibling).
+#
 # A made prefix is kept as a template in the machine's cache (TARVEX_CACHE,
 # default ~/.cache/tarvex) and later clones start from a copy of it.
 
 tarvex_root=$(cd "$(dirname "${BASH_SOURCE[0]}")/.." && pwd)
+tarvex_wine_dpi="${TARVEX_WINE_DPI:-96}"
+case "$tarvex_wine_dpi" in *[!0-9]*) ;; *) tarvex_wine_dpi=$((10#$tarvex_wine_dpi)) ;; esac
+if [ "$tarvex_wine_dpi" != 96 ] && [ -n "${WINEPREFIX:-}" ] && [ "$WINEPREFIX" = "${TARVEX_WINE_CHOSEN_PREFIX:-}" ]; then
+  unset WINEPREFIX
+fi
+tarvex_given_prefix="${WINEPREFIX:-}"
 if [ "${TARVEX_WINE_BITS:-32}" = 64 ]; then
   export TARVEX_WINE_BITS=64
   export WINEPREFIX="${WINEPREFIX:-$tarvex_root/build/wineprefix64}"
@@ -37,6 +51,12 @@ else
   export WINEARCH=win32
   tarvex_wine=wine
 fi
+# The side's prefix at 96 pixels per inch; the one at another DPI is its sibling.
+tarvex_base_prefix=$WINEPREFIX
+if [ "$tarvex_wine_dpi" != 96 ] && [ -z "$tarvex_given_prefix" ]; then
+  export WINEPREFIX="$WINEPREFIX-dpi$tarvex_wine_dpi"
+fi
+if [ -z "$tarvex_given_prefix" ]; then export TARVEX_WINE_CHOSEN_PREFIX=$WINEPREFIX; fi
 # The loader of the prefix's own programs (its set-up, cmd, reg).
 if [ "$WINEARCH" = win64 ]; then tarvex_wine_own=/usr/lib/wine/wine64; else tarvex_wine_own=$tarvex_wine; fi
 export WINEDEBUG="${WINEDEBUG:--all}"
@@ -58,8 +78,9 @@ tarvex_font_replacements=(
   "Comic Sans MS=Comic Neue"
 )
 
+# PREFIX [MARKER]: made, with the current settings (and the DPI the marker names).
 tarvex_prefix_ready() {
-  [ -f "$1/system.reg" ] && [ "$(cat "$1/.tarvex-settings" 2>/dev/null)" = "$tarvex_prefix_settings" ]
+  [ -f "$1/system.reg" ] && [ "$(cat "$1/.tarvex-settings" 2>/dev/null)" = "${2:-$tarvex_prefix_settings}" ]
 }
 
 # The registry reaches its files when the server ends. Under emulation Wine's
@@ -70,6 +91,10 @@ tarvex_end_wine_server() {
 }
 
 tarvex_prepare_wine_prefix() {
+  if [ "$WINEPREFIX" != "$tarvex_base_prefix" ]; then
+    tarvex_prepare_dpi_prefix
+    return
+  fi
   if tarvex_prefix_ready "$WINEPREFIX"; then
     return 0
   fi
@@ -138,6 +163,43 @@ tarvex_prepare_wine_prefix() {
       cp -a "$WINEPREFIX" "$template.tmp" && rm -f "$template.tmp/.tarvex-settings.lock" "$template.tmp/wineserver" &&
         mv "$template.tmp" "$template" || rm -rf "$template.tmp"
     fi
+  ) 9>"$WINEPREFIX/.tarvex-settings.lock"
+}
+
+# The sibling at another DPI: a copy of the side's prepared prefix with the
+# screen's LogPixels set where Wine reads them (the user's desktop settings
+# and the machine's font settings).
+tarvex_prepare_dpi_prefix() {
+  local marker="$tarvex_prefix_settings dpi$tarvex_wine_dpi"
+  if tarvex_prefix_ready "$WINEPREFIX" "$marker"; then
+    return 0
+  fi
+  case "$tarvex_wine_dpi" in
+    '' | 0 | *[!0-9]*) echo "wine-prefix: TARVEX_WINE_DPI must be a number of pixels per inch, not \"$tarvex_wine_dpi\"" >&2; return 1 ;;
+  esac
+  (WINEPREFIX=$tarvex_base_prefix && tarvex_prepare_wine_prefix) || return 1
+  mkdir -p "$WINEPREFIX"
+  (
+    flock 9
+    if tarvex_prefix_ready "$WINEPREFIX" "$marker"; then
+      exit 0
+    fi
+    # A copy half made, or made at another DPI, starts again.
+    find "$WINEPREFIX" -mindepth 1 -maxdepth 1 ! -name .tarvex-settings.lock -exec rm -rf {} +
+    find "$tarvex_base_prefix" -mindepth 1 -maxdepth 1 ! -name .tarvex-settings.lock ! -name .tarvex-settings \
+      ! -name wineserver -exec cp -a -t "$WINEPREFIX" {} + || exit 1
+    local reg="$WINEPREFIX/tarvex-dpi.reg" key
+    {
+      printf 'REGEDIT4\r\n'
+      for key in 'HKEY_CURRENT_USER\Control Panel\Desktop' \
+        'HKEY_LOCAL_MACHINE\System\CurrentControlSet\Hardware Profiles\Current\Software\Fonts'; do
+        printf '\r\n[%s]\r\n"LogPixels"=dword:%08x\r\n' "$key" "$tarvex_wine_dpi"
+      done
+    } >"$reg"
+    "$tarvex_wine_own" reg import "Z:${reg//\//\\}" >/dev/null 2>&1 || { echo "wine-prefix: the DPI was not set" >&2; exit 1; }
+    rm -f "$reg"
+    tarvex_end_wine_server
+    echo "$marker" >"$WINEPREFIX/.tarvex-settings"
   ) 9>"$WINEPREFIX/.tarvex-settings.lock"
 }
 

@@ -2,7 +2,8 @@
 # Runs a command with one Xvfb display and one persistent wineserver for the
 # whole run, so tests do not pay Wine's start-up each time.
 #   [TARVEX_WINE_BITS=64] tools/with-wine.sh COMMAND [ARGS...]
-# The 32-bit side (default) or the 64-bit one; see tools/wine-prefix.sh.
+# The 32-bit side (default) or the 64-bit one; TARVEX_WINE_DPI=N runs it on a
+# screen of N pixels per inch. See tools/wine-prefix.sh.
 set -euo pipefail
 here=$(cd "$(dirname "$0")/.." && pwd)
 source "$here/tools/wine-prefix.sh"
