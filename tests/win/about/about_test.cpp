@@ -9,6 +9,7 @@
 #include "decor/LinkLabel.h"
 #include "base/core/author.h"
 #include "toolkit/buttons.h"
+#include "toolkit/core/layout_scale.h"
 #include "toolkit/graphics.h"
 #include "toolkit/label.h"
 
@@ -54,7 +55,19 @@ class AboutBox : public testing::Test {
   HWND owner_ = nullptr;
 };
 
-TEST_F(AboutBox, LayoutComesFromItsDescription) {
+// The screen's resolution as this program sees it: the layout grows with it.
+tk::LayoutScale ScreenScale() {
+  HDC screen = GetDC(nullptr);
+  const int dpi = GetDeviceCaps(screen, LOGPIXELSY);
+  ReleaseDC(nullptr, screen);
+  return tk::LayoutScale(dpi);
+}
+
+TEST_F(AboutBox, LayoutComesFromItsDescriptionScaledToTheScreen) {
+  const tk::LayoutScale scale = ScreenScale();
+  const auto px = [&](int design) { return scale.Length(design); };
+  // The bitmap face stops growing; scaled, its outline twin is asked for.
+  const char* const sansSerif = scale.IsIdentity() ? "MS Sans Serif" : "Microsoft Sans Serif";
   bool ran = false;
   ShowAboutWith(owner_, [&] {
     ran = true;
@@ -64,8 +77,8 @@ TEST_F(AboutBox, LayoutComesFromItsDescription) {
     EXPECT_FALSE(IsWindowEnabled(owner_));
     RECT client{};
     GetClientRect(form->Handle(), &client);
-    EXPECT_EQ(client.right, 319);
-    EXPECT_EQ(client.bottom, 242);
+    EXPECT_NEAR(client.right, px(319), 1);
+    EXPECT_NEAR(client.bottom, px(242), 1);
     EXPECT_EQ(form->Caption(), "About");
     EXPECT_EQ(form->Color(), tk::clWhite);
 
@@ -83,15 +96,15 @@ TEST_F(AboutBox, LayoutComesFromItsDescription) {
         {"lbl1", 220, 50, "Free plug-in", "Comic Sans MS", -10, tk::clWindowText},
         {"Label3", 151, 10, "mail: " + std::string(nb::author::kEMail), "Comic Sans MS", -13, tk::clBtnText},
         {"Label4", 32, 168, "Tarvex 2.0   ", "Comic Sans MS", -40, tk::clRed},
-        {"LinkLabel1", 212, 30, "www.talvik.ru", "MS Sans Serif", -12, tk::clBlue},
+        {"LinkLabel1", 212, 30, "www.talvik.ru", sansSerif, -12, tk::clBlue},
     };
     for (const Text& t : texts) {
       auto& label = form->Get<tk::TLabel>(t.name);
-      EXPECT_EQ(label.Left(), t.left) << t.name;
-      EXPECT_EQ(label.Top(), t.top) << t.name;
+      EXPECT_EQ(label.Left(), px(t.left)) << t.name;
+      EXPECT_EQ(label.Top(), px(t.top)) << t.name;
       EXPECT_EQ(label.Caption(), t.caption) << t.name;
       EXPECT_EQ(label.Font().name, t.face) << t.name;
-      if (t.height != 0) { EXPECT_EQ(label.Font().height, t.height) << t.name; }
+      if (t.height != 0) { EXPECT_EQ(label.Font().height, px(t.height)) << t.name; }
       EXPECT_EQ(label.Font().color, t.color) << t.name;
       EXPECT_TRUE(label.Transparent()) << t.name;
     }
@@ -99,15 +112,16 @@ TEST_F(AboutBox, LayoutComesFromItsDescription) {
     // where that fits, else (the script face's stand-in is wider) at the
     // largest height that does.
     auto& label2 = form->Get<tk::TLabel>("Label2");
-    EXPECT_EQ(label2.Width(), 111);
-    EXPECT_EQ(label2.Height(), 33);
-    EXPECT_LE(label2.TextSize().cx, 111);
+    const int width = scale.Extent(10, 111);
+    EXPECT_EQ(label2.Width(), width);
+    EXPECT_EQ(label2.Height(), scale.Extent(64, 33));
+    EXPECT_LE(label2.TextSize().cx, width);
     const int height = label2.Font().height;
-    if (height != -27) {
+    if (height != px(-27)) {
       tk::FontRecord larger = label2.Font();
       larger.height = height - 1;
       label2.SetFont(larger);
-      EXPECT_GT(label2.TextSize().cx, 111) << "the version could be " << -larger.height << " pixels high";
+      EXPECT_GT(label2.TextSize().cx, width) << "the version could be " << -larger.height << " pixels high";
     }
     EXPECT_EQ(form->Get<tk::TLabel>("Label4").Font().style, tk::fsBold | tk::fsItalic);
     auto& link = form->Get<decor::TLinkLabel>("LinkLabel1");
@@ -116,19 +130,19 @@ TEST_F(AboutBox, LayoutComesFromItsDescription) {
     EXPECT_EQ(link.Font().style, tk::fsUnderline);
 
     auto& image = form->Get<tk::TImage>("Image1");
-    EXPECT_EQ(image.BoundsRect().right, 8 + 193);
+    EXPECT_EQ(image.BoundsRect().right, px(8 + 193));
     EXPECT_EQ(image.GetPicture().Width(), 249);
     EXPECT_TRUE(image.Stretch());
     auto& shape = form->Get<tk::TShape>("Shape1");
-    EXPECT_EQ(shape.Width(), 309);
-    EXPECT_EQ(shape.Height(), 232);
+    EXPECT_EQ(shape.Width(), scale.Extent(5, 309));
+    EXPECT_EQ(shape.Height(), scale.Extent(5, 232));
 
     auto& ok = form->Get<tk::TButton>("Button1");
     EXPECT_EQ(ok.Caption(), "OK");
-    EXPECT_EQ(ok.Left(), 225);
-    EXPECT_EQ(ok.Top(), 90);
-    EXPECT_EQ(ok.Width(), 76);
-    EXPECT_EQ(ok.Height(), 25);
+    EXPECT_EQ(ok.Left(), px(225));
+    EXPECT_EQ(ok.Top(), px(90));
+    EXPECT_EQ(ok.Width(), scale.Extent(225, 76));
+    EXPECT_EQ(ok.Height(), scale.Extent(90, 25));
     EXPECT_EQ(GetNextDlgTabItem(form->Handle(), nullptr, FALSE), ok.Handle());
     form->Button1Click();
   });
