@@ -5,6 +5,7 @@
 #include "toolkit/buttons.h"
 #include "toolkit/font_handle.h"
 #include "toolkit/gdi.h"
+#include "toolkit/screen_dpi.h"
 #include "toolkit/text.h"
 
 namespace tk {
@@ -85,7 +86,7 @@ void TForm::CreateFormWindow(HWND ownerWindow) {
   }
   if (!child && (alphaBlend_ || transparentColor_)) exStyle |= WS_EX_LAYERED;
   RECT r{0, 0, clientWidth_, clientHeight_};
-  AdjustWindowRectEx(&r, style, FALSE, exStyle);
+  AdjustFrame(r, style, exStyle);
   int width = r.right - r.left, height = r.bottom - r.top;
   int x = left_, y = top_;
   if (!child && position_ == FormPosition::poScreenCenter) {
@@ -106,6 +107,12 @@ void TForm::CreateFormWindow(HWND ownerWindow) {
   if (!made) throw std::runtime_error("cannot create the form's window");
   if (exStyle & WS_EX_LAYERED) ApplyLayeredSettings();
   SetPropW(Handle(), kFormProperty, this);
+}
+
+void TForm::AdjustFrame(RECT& client, DWORD style, DWORD exStyle) const {
+  // A form that follows the screen sits on a monitor of its own resolution.
+  if (followsScreen_) AdjustFrameForDpi(client, style, exStyle, scaling_.Dpi());
+  else AdjustWindowRectEx(&client, style, FALSE, exStyle);
 }
 
 void TForm::ApplyLayeredSettings() {
@@ -136,8 +143,8 @@ void TForm::SetClientSize(int width, int height) {
   clientHeight_ = height;
   if (!HandleAllocated()) return;
   RECT r{0, 0, width, height};
-  AdjustWindowRectEx(&r, static_cast<DWORD>(GetWindowLongPtrW(Handle(), GWL_STYLE)), FALSE,
-                     static_cast<DWORD>(GetWindowLongPtrW(Handle(), GWL_EXSTYLE)));
+  AdjustFrame(r, static_cast<DWORD>(GetWindowLongPtrW(Handle(), GWL_STYLE)),
+              static_cast<DWORD>(GetWindowLongPtrW(Handle(), GWL_EXSTYLE)));
   SetWindowPos(Handle(), nullptr, 0, 0, r.right - r.left, r.bottom - r.top,
                SWP_NOMOVE | SWP_NOZORDER | SWP_NOACTIVATE);
 }

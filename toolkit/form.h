@@ -199,6 +199,8 @@ class TForm : public Container {
   void SetFormProperty(const form::Property& property);
   void CreateFormWindow(HWND ownerWindow);
   void ApplyLayeredSettings();
+  // The window rectangle around a client rectangle.
+  void AdjustFrame(RECT& client, DWORD style, DWORD exStyle) const;
   void ScaleFontToScreen();
   void CreateComponents(const form::ObjectNode& node, Container& parent, const ClassRegistry& classes,
                         LoadContext& context);

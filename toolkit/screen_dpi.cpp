@@ -16,4 +16,12 @@ int WindowDpi(HWND window) {
   return ScreenPixelsPerInch();
 }
 
+void AdjustFrameForDpi(RECT& rect, DWORD style, DWORD exStyle, int dpi) {
+  using AdjustForDpiFn = BOOL(WINAPI*)(RECT*, DWORD, BOOL, DWORD, UINT);
+  static const auto forDpi = reinterpret_cast<AdjustForDpiFn>(
+      reinterpret_cast<void (*)()>(GetProcAddress(GetModuleHandleW(L"user32.dll"), "AdjustWindowRectExForDpi")));
+  if (forDpi && forDpi(&rect, style, FALSE, exStyle, static_cast<UINT>(dpi))) return;
+  AdjustWindowRectEx(&rect, style, FALSE, exStyle);
+}
+
 }  // namespace tk

@@ -12,4 +12,9 @@ namespace tk {
 // system stretches its windows instead.
 int WindowDpi(HWND window);
 
+// The window rectangle around a client rectangle, with the frame the system
+// draws at dpi where it can say so (Windows 10 1607 and later), else at the
+// screen's.
+void AdjustFrameForDpi(RECT& rect, DWORD style, DWORD exStyle, int dpi);
+
 }  // namespace tk
