@@ -282,7 +282,8 @@ void Answer(CommandContext& c, const Line& line) {
 }
 
 void About(CommandContext& c, const Line& line) {
-  c.session.About(CloseWithArg(line, 2), line.tokens.size() > 4 ? TextArg(line, 4) : std::string());
+  const bool client = line.tokens.size() > 5 && line.tokens[5].text == "client";
+  c.session.About(CloseWithArg(line, 2), line.tokens.size() > 4 ? TextArg(line, 4) : std::string(), !client);
 }
 void Dialog(CommandContext& c, const Line& line) { c.session.ArmDialog(CloseWithArg(line, 2)); }
 

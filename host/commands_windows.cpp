@@ -29,6 +29,9 @@ void Move(CommandContext& c, const Line& line) {
 void Resize(CommandContext& c, const Line& line) {
   Report(c, c.session.Window().Resize(TextArg(line, 1), IntArg(line, 2), IntArg(line, 3)));
 }
+void HostWindow(CommandContext& c, const Line& line) {
+  Report(c, c.session.Window().SetClientSize(IntArg(line, 1), IntArg(line, 2)));
+}
 void DestroyObject(CommandContext& c, const Line& line) {
   Report(c, c.session.Window().Destroy(TextArg(line, 1)));
 }
@@ -211,6 +214,7 @@ void ExpectGdiFlat(CommandContext& c, const Line& line) {
 void AddWindowCommands(CommandTable& table) {
   table.insert({
       {"object", Object},
+      {"host-window", HostWindow},
       {"move", Move},
       {"resize", Resize},
       {"destroy-object", DestroyObject},

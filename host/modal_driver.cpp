@@ -60,8 +60,8 @@ std::string WindowText(HWND window) {
   return utf8;
 }
 
-ModalDriver::ModalDriver(CloseWith how, HMODULE plugin, std::string screenshotPath)
-    : how_(how), plugin_(plugin), screenshotPath_(std::move(screenshotPath)) {
+ModalDriver::ModalDriver(CloseWith how, HMODULE plugin, std::string screenshotPath, bool withFrame)
+    : how_(how), plugin_(plugin), screenshotPath_(std::move(screenshotPath)), withFrame_(withFrame) {
   for (HWND window : ThreadTopLevelWindows()) before_.insert(window);
   ticker_.Start(*this, kTickMs);
 }
@@ -113,7 +113,7 @@ void ModalDriver::Tick() {
 
 void ModalDriver::Act(HWND window) {
   if (!screenshotPath_.empty()) {
-    std::string error = SavePng(Screenshot(window, true), screenshotPath_);
+    std::string error = SavePng(Screenshot(window, withFrame_), screenshotPath_);
     if (!error.empty()) report_.problems.push_back(error);
   }
   acted_.insert(window);

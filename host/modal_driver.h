@@ -20,8 +20,8 @@ enum class CloseWith { Nothing, Ok, Cancel, Frame };
 class ModalDriver {
  public:
   // screenshotPath: when not empty, the window is saved there as a PNG
-  // before it is closed.
-  ModalDriver(CloseWith how, HMODULE plugin, std::string screenshotPath = {});
+  // before it is closed, with its frame or its client area only.
+  ModalDriver(CloseWith how, HMODULE plugin, std::string screenshotPath = {}, bool withFrame = true);
   ModalDriver(const ModalDriver&) = delete;
   ModalDriver& operator=(const ModalDriver&) = delete;
   ~ModalDriver();
@@ -43,6 +43,7 @@ class ModalDriver {
   CloseWith how_;
   HMODULE plugin_;
   std::string screenshotPath_;
+  bool withFrame_ = true;
   std::set<HWND> before_;
   std::set<HWND> acted_;
   HWND current_ = nullptr;

@@ -85,6 +85,16 @@ std::string ObjectsWindow::Resize(const std::string& name, int width, int height
   return {};
 }
 
+std::string ObjectsWindow::SetClientSize(int width, int height) {
+  if (width <= 0 || height <= 0) return "the host window needs a positive size";
+  RECT frame{0, 0, width, height};
+  AdjustWindowRectEx(&frame, static_cast<DWORD>(GetWindowLongPtrW(main_, GWL_STYLE)), FALSE,
+                     static_cast<DWORD>(GetWindowLongPtrW(main_, GWL_EXSTYLE)));
+  SetWindowPos(main_, nullptr, 0, 0, frame.right - frame.left, frame.bottom - frame.top,
+               SWP_NOMOVE | SWP_NOZORDER | SWP_NOACTIVATE);
+  return {};
+}
+
 std::string ObjectsWindow::Destroy(const std::string& name) {
   auto it = FindObject(name);
   if (it == objects_.end()) return "no object named \"" + name + "\"";

@@ -26,6 +26,8 @@ class ObjectsWindow {
   std::string Move(const std::string& name, int x, int y);
   std::string Resize(const std::string& name, int width, int height);
   std::string Destroy(const std::string& name);
+  // The host window's client area; its objects stay where they are.
+  std::string SetClientSize(int width, int height);
   HWND Find(const std::string& name) const;
   std::vector<std::string> Names() const;
 

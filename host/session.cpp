@@ -173,12 +173,12 @@ std::optional<bool> Session::Edit(std::int32_t action, std::vector<std::optional
   return ReadBoolean("nbEditAction", result);
 }
 
-void Session::About(CloseWith how, const std::string& screenshotPath) {
+void Session::About(CloseWith how, const std::string& screenshotPath, bool withFrame) {
   if (!scripted_) {
     CallPlugin(Export::About, {});
     return;
   }
-  ModalDriver driver(how, plugin_.Module(), screenshotPath);
+  ModalDriver driver(how, plugin_.Module(), screenshotPath, withFrame);
   pendingDialog_ = CloseWith::Nothing;
   CallPlugin(Export::About, {});
   ModalDriver::Report report = driver.Finish(true);

@@ -79,7 +79,7 @@ class Session : public CallbackSink {
   // modal driver watches it and an armed close waits for the next call.
   std::optional<bool> Edit(std::int32_t action, std::vector<std::optional<std::string>> params,
                            bool watched = false);
-  void About(CloseWith how, const std::string& screenshotPath = {});
+  void About(CloseWith how, const std::string& screenshotPath = {}, bool withFrame = true);
   // The next exec, edit or about closes its modal window this way.
   void ArmDialog(CloseWith how) { pendingDialog_ = how; }
   // The actions and identity as lines for the console (UTF-8).

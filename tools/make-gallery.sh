@@ -5,22 +5,16 @@
 # neither a build nor Wine. With a folder, the pictures go to FOLDER/docs/
 # pictures instead (tools/compare-pictures.sh draws them with both builds).
 #   tools/make-gallery.sh [FOLDER]
-# At another screen resolution (--dpi N or TARVEX_GALLERY_DPI=N: a multiple
-# of 24 from 120 to 192, Windows' steps of 25 %), host/demo/gallery-scaled.tvs
-# draws the Create editor, the colour editor, the about box and the five
-# kinds in the Wine prefix of N pixels per inch (TARVEX_WINE_DPI), as
-# docs/pictures/scaled-N-<name>.png, their sizes those at 96 times N/96.
-# `make demo` does not draw these.
+# At another screen resolution (--dpi N, from 97 to 192; Windows' steps are
+# 120, 144, 168, 192), host/demo/gallery-scaled.tvs draws the Create editor,
+# the colour editor, the about box and the five kinds in the Wine prefix of
+# N pixels per inch (TARVEX_WINE_DPI), as docs/pictures/scaled-N-<name>.png,
+# their sizes those at 96 times N/96. `make demo` does not draw these.
 #   tools/make-gallery.sh --dpi N [FOLDER]
 set -euo pipefail
 here=$(cd "$(dirname "$0")/.." && pwd)
-dpi=${TARVEX_GALLERY_DPI:-96}
 if [ "${1:-}" = --dpi ]; then
-  dpi=${2:-}
-  shift 2 || shift
-fi
-if [ "$dpi" != 96 ]; then
-  exec "$here/tools/make-gallery-scaled.sh" "$dpi" "$@"
+  exec "$here/tools/make-gallery-scaled.sh" "${2:-}" "${@:3}"
 fi
 out=$(realpath -m "${1:-$here}")
 mkdir -p "$out/docs/pictures"
