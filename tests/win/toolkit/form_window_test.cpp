@@ -4,6 +4,7 @@
 
 #include <gtest/gtest.h>
 
+#include <algorithm>
 #include <string>
 
 #include "decor/FormClasses.h"
@@ -127,3 +128,24 @@ TEST(FormWindows, FontHeightIsScaledFromItsDesignResolution) {
 }
 
 }  // namespace
+
+// A gauge window keeps the pixels the host gives it when it is moved to a
+// monitor of another resolution; a dialog that follows the screen takes the
+// new resolution and the rectangle the system suggests.
+TEST(FormWindows, OnlyAFormThatFollowsTheScreenTakesANewResolution) {
+  for (bool follows : {false, true}) {
+    SCOPED_TRACE(follows ? "follows" : "keeps its pixels");
+    Probe form;
+    if (follows) form.FollowScreenScaling();
+    form.Load(Description(""), decor::FormClasses(), nullptr);
+    EXPECT_EQ(form.Scaling().Dpi(), follows ? std::max(96, tk::ScreenPixelsPerInch()) : 96);
+    const int dpi = form.Scaling().Dpi() * 2;
+    RECT suggested{3, 5, 3 + 100, 5 + 80};
+    SendMessageW(form.Handle(), WM_DPICHANGED, MAKEWPARAM(dpi, dpi), reinterpret_cast<LPARAM>(&suggested));
+    RECT r{};
+    GetWindowRect(form.Handle(), &r);
+    EXPECT_EQ(r.right - r.left, follows ? 100 : 40);
+    EXPECT_EQ(r.bottom - r.top, follows ? 80 : 30);
+    EXPECT_EQ(form.Scaling().Dpi(), follows ? dpi : 96);
+  }
+}
