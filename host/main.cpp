@@ -88,6 +88,19 @@ int RunList(host::PluginModule& plugin, host::ObjectsWindow& window) {
   return out.Failures() == 0 ? 0 : 1;
 }
 
+// As a host that scales its own windows declares in its manifest: each
+// monitor's resolution where the system knows it, else the screen's.
+void DeclareDpiAware() {
+  HMODULE user32 = GetModuleHandleW(L"user32.dll");
+  using PerMonitorFn = BOOL(WINAPI*)(HANDLE);
+  if (auto perMonitor = reinterpret_cast<PerMonitorFn>(
+          reinterpret_cast<void (*)()>(GetProcAddress(user32, "SetProcessDpiAwarenessContext")))) {
+    // DPI_AWARENESS_CONTEXT_PER_MONITOR_AWARE_V2
+    if (perMonitor(reinterpret_cast<HANDLE>(static_cast<INT_PTR>(-4)))) return;
+  }
+  SetProcessDPIAware();
+}
+
 }  // namespace
 
 int main(int argc, char** argv) {
@@ -109,6 +122,7 @@ int main(int argc, char** argv) {
   }
   if (options->mode == host::Mode::Check) return RunCheck(*options);
   if (options->isolated) return host::RunIsolated();
+  if (options->dpiAware) DeclareDpiAware();
 
   // The 64-bit build tests the plug-in's code: with the low 4 GB kept
   // unused, a pointer the plug-in cuts to 32 bits fails at once.

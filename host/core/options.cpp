@@ -3,13 +3,15 @@
 namespace host {
 
 const char* const kUsage =
-    "usage: tarvex-host --plugin PATH [--script FILE [--warnings] | --list] [--isolated]\n"
+    "usage: tarvex-host --plugin PATH [--script FILE [--warnings] | --list] [--isolated] [--dpi-aware]\n"
     "       tarvex-host --check FILE\n"
     "  --script FILE  run a script; exit status 0 when every line ran and every expect held\n"
     "  --warnings     while the script runs, warn about action parameters that the plug-in\n"
     "                 will partly ignore (as the script command `warnings on` does)\n"
     "  --list         print the registered actions and the identity strings\n"
     "  --isolated     run from a private copy of the host in a fresh temporary folder\n"
+    "  --dpi-aware    play a host that scales its own windows on a scaled screen: the\n"
+    "                 plug-in's dialogs grow with the screen instead of being stretched\n"
     "  --check FILE   run nothing: warn, line by line, about every action call whose\n"
     "                 parameters the plug-in will partly ignore; exit status 1 when it warned\n"
     "  without --script, --list or --check the host window opens for interactive use\n";
@@ -43,6 +45,8 @@ std::optional<Options> ParseOptions(const std::vector<std::string>& args, std::s
       list = true;
     } else if (arg == "--isolated") {
       options.isolated = true;
+    } else if (arg == "--dpi-aware") {
+      options.dpiAware = true;
     } else {
       error = "unknown argument \"" + arg + "\"";
       return std::nullopt;

@@ -14,6 +14,7 @@ struct Options {
   std::string plugin;
   std::string script;
   bool isolated = false;
+  bool dpiAware = false;  // --dpi-aware: the process declares itself aware of each monitor's resolution
   bool warnings = false;  // --warnings: as if the script began with `warnings on`
 };
 

@@ -30,6 +30,7 @@ TEST(HostOptions, Modes) {
     std::vector<std::string> args;
     Mode mode;
     bool isolated;
+    bool dpiAware = false;
   } cases[] = {
       {{"--plugin", "p.nbp"}, Mode::Interactive, false},
       {{"--plugin", "p.nbp", "--script", "s.tvs", "--isolated"}, Mode::Script, true},
@@ -37,6 +38,7 @@ TEST(HostOptions, Modes) {
       {{"--help"}, Mode::Help, false},
       {{"--check", "s.tvs"}, Mode::Check, false},
       {{"--plugin", "p", "--script", "s.tvs", "--warnings"}, Mode::Script, false},
+      {{"--dpi-aware", "--plugin", "p"}, Mode::Interactive, false, true},
   };
   for (const Case& c : cases) {
     std::string error;
@@ -44,6 +46,7 @@ TEST(HostOptions, Modes) {
     ASSERT_TRUE(options) << error;
     EXPECT_EQ(options->mode, c.mode);
     EXPECT_EQ(options->isolated, c.isolated);
+    EXPECT_EQ(options->dpiAware, c.dpiAware);
   }
 }
 
