@@ -53,6 +53,10 @@ void TEditorForm::LoadEditor(const char* resourceName, HWND parentWindow) {
   // Before any window is made: a dialog without a field table fails here.
   const std::span<const EditorField> fields = EditorFields(ClassName());
   LoadFromResource(resourceName, decor::FormClasses(), parentWindow);
+  // The font dialog's first font is in the design's pixels too: on a scaled
+  // screen it keeps its size in points (scaling its pixels would round to
+  // another size).
+  FontDialog1.Font.SetSize(FontDialog1.Font.Size(tk::kDesignDpi), Scaling().Dpi());
   LinkLabel1->SetHyperLink(std::string(nb::author::WebSiteWithoutScheme()));
   lbl1->SetCaption(std::string(nb::product::kCreditLine));
   fieldAccess_ = AttachFieldAccess(*this, fields);

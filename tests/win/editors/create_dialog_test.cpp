@@ -1,5 +1,6 @@
 // The Create editor as the author works in it: the tab order, a drag of the
-// track bar, and the font chooser's font in the preview.
+// track bar, and the font chooser's font in the preview; the font chooser's
+// first font.
 #include <windows.h>
 #include <commctrl.h>
 
@@ -8,6 +9,7 @@
 #include <string>
 #include <vector>
 
+#include "editors/EditDuibl.h"
 #include "editors/EditFormFiga.h"
 #include "gauge/Gauges.h"
 #include "tests/win/editors/editor_fixture.h"
@@ -86,6 +88,41 @@ TEST(CreateEditorDialog, TheFontChooserGivesThePreviewExactlyTheChosenStyles) {
     // The field has the font text of a font without style words.
     EXPECT_NE(f.LEdit5->Text().find("||"), std::string::npos) << f.LEdit5->Text();
   });
+}
+
+// The font chooser opens with a font of its own, given in the design's
+// pixels (11 in the Create editor, 13 in the SetFont editor). On a scaled
+// screen it keeps its size in points, as the rest of the dialog keeps its
+// size on the screen.
+TEST(FontChooserFirstFont, KeepsItsSizeInPointsOnEveryScreen) {
+  const struct {
+    int action;
+    std::vector<const char*> slots;
+    const char* points;
+  } cases[] = {
+      {1, TenSlots("Text", nullptr), "8"},
+      {7, {"Rect1", nullptr}, "10"},
+  };
+  for (const auto& c : cases) {
+    SCOPED_TRACE(c.action);
+    Slots slots(c.slots);
+    std::string spec;
+    EditRun run = RunEdit(c.action, slots, [&](tk::TForm& form) {
+      SetTimer(nullptr, 0, 20, &ConfirmFontDialog);
+      if (auto* create = dynamic_cast<TFormFiga*>(&form)) {
+        create->SpeedButton7Click();
+        spec = create->LEdit5->Text();
+      } else {
+        auto& setFont = dynamic_cast<TDublForm&>(form);
+        setFont.SpeedButton7Click();
+        spec = setFont.LEdit2->Text();
+      }
+    });
+    EXPECT_TRUE(run.opened);
+    // Name|colour|size|styles|charset
+    const std::size_t size = spec.find('|', spec.find('|') + 1) + 1;
+    EXPECT_EQ(spec.substr(size, spec.find('|', size) - size), c.points) << spec;
+  }
 }
 
 }  // namespace
