@@ -9,11 +9,6 @@ namespace tk {
 
 namespace {
 
-// The properties that a layout's scale rewrites (toolkit/core/layout_scale.h).
-constexpr std::array<std::string_view, 4> kPlace = {"Left", "Top", "Width", "Height"};
-constexpr std::array<std::string_view, 5> kFonts = {"Font.Height", "EditLabel.Font.Height", "ItemHeight", "Font.Name",
-                                                   "EditLabel.Font.Name"};
-
 template <std::size_t N>
 bool Among(const std::array<std::string_view, N>& names, std::string_view name) {
   for (std::string_view n : names)
@@ -41,8 +36,9 @@ void TForm::ApplyScaledLayout(const form::ObjectNode& scaled) {
   };
   // Places first, then fonts, so that what measures its text measures it
   // last, in its new font.
-  apply(kPlace);
-  apply(kFonts);
+  apply(form::kScaledPlace);
+  apply(form::kScaledLengths);
+  apply(form::kScaledFaces);
   if (auto clientWidth = scaled.FindInteger("ClientWidth")) clientWidth_ = *clientWidth;
   if (auto clientHeight = scaled.FindInteger("ClientHeight")) clientHeight_ = *clientHeight;
   FontRecord font = Font();

@@ -24,9 +24,6 @@ int LayoutScale::Extent(int start, int length) const {
 namespace form {
 namespace {
 
-// Heights in pixels that follow the scale as plain lengths.
-constexpr std::array<std::string_view, 3> kLengths = {"Font.Height", "EditLabel.Font.Height", "ItemHeight"};
-
 constexpr std::string_view kBitmapFace = "MS Sans Serif";
 constexpr std::string_view kOutlineTwin = "Microsoft Sans Serif";
 
@@ -37,12 +34,12 @@ void Rewrite(ObjectNode& node, std::string_view name, int value) {
 }
 
 void ScaleLengths(ObjectNode& node, const LayoutScale& scale) {
-  for (std::string_view name : kLengths)
+  for (std::string_view name : kScaledLengths)
     if (auto v = node.FindInteger(name)) Rewrite(node, name, scale.Length(*v));
   for (Property& p : node.properties)
-    if ((p.name == "Font.Name" || p.name == "EditLabel.Font.Name") && p.value.kind == Value::Kind::String &&
-        p.value.text == kBitmapFace)
-      p.value.text = kOutlineTwin;
+    for (std::string_view name : kScaledFaces)
+      if (p.name == name && p.value.kind == Value::Kind::String && p.value.text == kBitmapFace)
+        p.value.text = kOutlineTwin;
 }
 
 struct Origin {
@@ -65,8 +62,9 @@ void ScaleComponents(ObjectNode& parent, const LayoutScale& scale, const Origin&
   for (ObjectNode& child : parent.children) {
     ScaleLengths(child, scale);
     Origin inner;
-    ScaleAxis(child, scale, "Left", "Width", origin.designX, origin.scaledX, inner.designX, inner.scaledX);
-    ScaleAxis(child, scale, "Top", "Height", origin.designY, origin.scaledY, inner.designY, inner.scaledY);
+    const auto [left, top, width, height] = kScaledPlace;
+    ScaleAxis(child, scale, left, width, origin.designX, origin.scaledX, inner.designX, inner.scaledX);
+    ScaleAxis(child, scale, top, height, origin.designY, origin.scaledY, inner.designY, inner.scaledY);
     ScaleComponents(child, scale, inner);
   }
 }

@@ -4,6 +4,9 @@
 // by DPI / 96, so that the dialog keeps its physical size and its texts stay
 // readable. At 96 nothing changes.
 
+#include <array>
+#include <string_view>
+
 #include "toolkit/core/form_description.h"
 
 namespace tk {
@@ -33,6 +36,13 @@ class LayoutScale {
 };
 
 namespace form {
+
+// The properties that ScaleLayout rewrites on a component: its place, its
+// lengths, and its faces (the bitmap face's).
+inline constexpr std::array<std::string_view, 4> kScaledPlace = {"Left", "Top", "Width", "Height"};
+inline constexpr std::array<std::string_view, 3> kScaledLengths = {"Font.Height", "EditLabel.Font.Height",
+                                                                   "ItemHeight"};
+inline constexpr std::array<std::string_view, 2> kScaledFaces = {"Font.Name", "EditLabel.Font.Name"};
 
 // Rewrites a parsed description for the scale: the form's client size, every
 // component's Left, Top, Width and Height by its edges in the form's
