@@ -4,7 +4,6 @@
 
 #include "toolkit/buffered_paint.h"
 #include "toolkit/contrast.h"
-#include "toolkit/form.h"
 #include "toolkit/gdi.h"
 
 namespace tk {
@@ -46,11 +45,7 @@ void Container::RemoveControl(Control* control) {
   if (control->Parent() == this) control->SetParent(nullptr);
 }
 
-LayoutScale Container::Scaling() const {
-  // A panel's surface: its form's. The form answers for itself.
-  const TForm* form = HandleAllocated() ? TForm::FromDescendant(Handle()) : nullptr;
-  return form ? form->Scaling() : LayoutScale{};
-}
+LayoutScale Container::Scaling() const { return LayoutScale{}; }
 
 int Container::ClientWidth() const {
   RECT r{};

@@ -27,7 +27,8 @@ class Container : public Window {
   void InsertControl(Control* control);
   void RemoveControl(Control* control);
 
-  // The scale of the form's layout that this surface belongs to.
+  // The scale of the layout of the form this surface belongs to; a surface
+  // of no form keeps the design's pixels.
   virtual LayoutScale Scaling() const;
 
   int ClientWidth() const;

@@ -14,6 +14,8 @@ UINT EdgeOf(PanelBevel bevel, bool outer) {
 }
 }  // namespace
 
+LayoutScale PanelSurface::Scaling() const { return form_ ? form_->Scaling() : LayoutScale{}; }
+
 void PanelSurface::Create(HWND parent, int id, const StoredPlacement& placement) {
   const RECT b = placement.bounds.value_or(RECT{});
   if (!CreateHandle(WS_EX_CONTROLPARENT,

@@ -21,6 +21,7 @@ class PanelSurface : public Container {
   void Create(HWND parent, int id, const StoredPlacement& placement = {});
   // The form whose components the surface carries: their notifications go back to them.
   void SetForm(TForm* form) { form_ = form; }
+  LayoutScale Scaling() const override;
 
  protected:
   LRESULT HandleMessage(UINT message, WPARAM wParam, LPARAM lParam) override;
