@@ -90,16 +90,19 @@ TFormFiga::TFormFiga(HWND parentWindow) : TEditorForm("TFormFiga") {
 void TFormFiga::ShowKind(const KindRow& row, bool atOpen) {
   Gauge1->SetKind(row.kind);
   previewPlace_ = RECT{row.left, PreviewTop(row, atOpen), row.width, row.height};
-  const RECT r = ScaledBounds(row.left, PreviewTop(row, atOpen), row.width, row.height);
+  PlacePreview();
+}
+
+void TFormFiga::PlacePreview() {
+  const RECT& p = previewPlace_;
+  const RECT r = ScaledBounds(p.left, p.top, p.right, p.bottom);
   Gauge1->SetBounds(r.left, r.top, r.right - r.left, r.bottom - r.top);
 }
 
 void TFormFiga::ScalingChanged() {
   TEditorForm::ScalingChanged();
-  if (previewPlace_.right <= 0) return;  // the stored place: scaled with the rest
-  const RECT& p = previewPlace_;
-  const RECT r = ScaledBounds(p.left, p.top, p.right, p.bottom);
-  Gauge1->SetBounds(r.left, r.top, r.right - r.left, r.bottom - r.top);
+  // Before a kind is shown the preview keeps its stored place, scaled with the rest.
+  if (previewPlace_.right > 0) PlacePreview();
 }
 
 void TFormFiga::Fill(nb::HostSlot* slots) {

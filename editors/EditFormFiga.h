@@ -64,7 +64,10 @@ class TFormFiga : public TEditorForm {
  private:
   void ShowKind(const KindRow& row, bool atOpen);
   void ScalingChanged() override;
-  // The preview's place as last chosen, in the design's pixels.
+  // The preview at previewPlace_, scaled to the screen.
+  void PlacePreview();
+  // The preview's place as last chosen, in the design's pixels: left, top,
+  // width, height.
   RECT previewPlace_{};
   FlagTexts flags_;
   bool hideTextClicked_ = false;

@@ -73,12 +73,17 @@ void TEditorForm::FillObjectName(nb::HostSlot slot, const LocalisedText& caption
 
 void TEditorForm::ShowAction(const EditorInfo& editor) {
   LabelCommand->SetCaption(std::string(editor.name));
-  GradientLabel->SetWidth(Scaling().Length(NameBandWidth(LabelCommand->Caption())));
+  FitNameBand();
   Localise(*LabelInfo, editor.info);
 }
 
+void TEditorForm::FitNameBand() {
+  GradientLabel->SetWidth(Scaling().Length(NameBandWidth(LabelCommand->Caption())));
+}
+
 void TEditorForm::ScalingChanged() {
-  if (!LabelCommand->Caption().empty()) GradientLabel->SetWidth(Scaling().Length(NameBandWidth(LabelCommand->Caption())));
+  // Before the action is shown the band keeps its stored width.
+  if (!LabelCommand->Caption().empty()) FitNameBand();
 }
 
 void TEditorForm::ChooseFromHost(nb::HostCommand command, tk::TEdit& field) {

@@ -69,6 +69,8 @@ class TEditorForm : public tk::TForm {
   // Loads the stored description FORM_<ROOT NAME>, owned by parentWindow.
   void LoadEditor(const char* resourceName, HWND parentWindow);
   void ScalingChanged() override;
+  // The band under the action's name as wide as the name.
+  void FitNameBand();
 
   // Chooser buttons. Host: command 8 or 14 on the field; nothing without
   // the host's callback; a false answer, or one that leaves no block in the

@@ -249,18 +249,27 @@ void TForm::Load(std::string_view description, const ClassRegistry& classes, HWN
   if (root.className != className_)
     throw DescriptionError(root.line, "the description is of " + root.className + ", not " + className_);
   Name = root.name;
+  // The layout is made from a scaled copy only where the screen asks for
+  // one; the description as written is kept for a later move to a monitor
+  // of another resolution.
+  form::ObjectNode scaled;
+  const form::ObjectNode* layout = &root;
   if (followsScreen_) {
     scaling_ = LayoutScale(WindowDpi(ownerWindow));
-    design_ = root;
-    form::ScaleLayout(root, scaling_);
+    if (!scaling_.IsIdentity()) {
+      scaled = root;
+      form::ScaleLayout(scaled, scaling_);
+      layout = &scaled;
+    }
   }
   HandlerTable handlers = boundHandlers_;
   for (auto& entry : Handlers()) handlers.push_back(std::move(entry));
   LoadContext context(*this, handlers);
-  for (const Property& p : root.properties) SetFormProperty(p);
+  for (const Property& p : layout->properties) SetFormProperty(p);
   ScaleFontToScreen();
   CreateFormWindow(ownerWindow);
-  CreateComponents(root, *this, classes, context);
+  CreateComponents(*layout, *this, classes, context);
+  if (followsScreen_) design_ = std::move(root);
   for (const auto& c : components_) c->Loaded();
   ArrangeTabOrder();
   for (const auto& bind : componentBinders_) bind();

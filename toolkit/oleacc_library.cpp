@@ -7,11 +7,10 @@
 namespace tk {
 namespace {
 
-// GetProcAddress answers a generic function pointer; the table's own types
-// come from the library's header.
+// The table's own types come from the library's header.
 template <typename Fn>
 bool Resolve(HMODULE module, const char* name, Fn& out) {
-  out = reinterpret_cast<Fn>(reinterpret_cast<void*>(GetProcAddress(module, name)));
+  out = LibraryFunction<Fn>(module, name);
   return out != nullptr;
 }
 

@@ -19,4 +19,12 @@ HMODULE LoadSystemLibrary(const wchar_t* fileName);
 // loader update); LoadSystemLibrary takes it there by itself.
 HMODULE LoadSystemLibraryByPath(const wchar_t* fileName);
 
+// A function of a loaded library, as the caller's own type (from the
+// library's header or written out where older headers lack it); null when
+// this system's library does not have it.
+template <typename Fn>
+Fn LibraryFunction(HMODULE module, const char* name) {
+  return reinterpret_cast<Fn>(reinterpret_cast<void (*)()>(GetProcAddress(module, name)));
+}
+
 }  // namespace tk

@@ -1,6 +1,6 @@
 #!/usr/bin/env python3
 """Crops a PNG that the host simulator wrote (8-bit RGB, filter none) to its
-top-left WIDTHxHEIGHT and compresses it, so that the guide's pictures stay
+top-left WIDTHxHEIGHT (a smaller picture is refused) and compresses it, so that the guide's pictures stay
 small in the repository. The same input always gives the same bytes.
     tools/png_tidy.py FILE WIDTH HEIGHT"""
 import struct
@@ -35,7 +35,9 @@ def main():
         sys.exit(f"{path}: not an 8-bit RGB picture of the host simulator")
     raw = zlib.decompress(idat)
     stride = 1 + 3 * w
-    width, height = min(width, w), min(height, h)
+    # A shot smaller than its part of the window lacks some of it.
+    if w < width or h < height:
+        sys.exit(f"{path}: {w}x{h}, smaller than the {width}x{height} it is cut to")
     rows = []
     for y in range(height):
         row = raw[y * stride:(y + 1) * stride]

@@ -10,6 +10,7 @@
 #include "base/core/author.h"
 #include "toolkit/buttons.h"
 #include "toolkit/core/layout_scale.h"
+#include "toolkit/font_handle.h"
 #include "toolkit/graphics.h"
 #include "toolkit/label.h"
 
@@ -55,16 +56,10 @@ class AboutBox : public testing::Test {
   HWND owner_ = nullptr;
 };
 
-// The screen's resolution as this program sees it: the layout grows with it.
-tk::LayoutScale ScreenScale() {
-  HDC screen = GetDC(nullptr);
-  const int dpi = GetDeviceCaps(screen, LOGPIXELSY);
-  ReleaseDC(nullptr, screen);
-  return tk::LayoutScale(dpi);
-}
-
 TEST_F(AboutBox, LayoutComesFromItsDescriptionScaledToTheScreen) {
-  const tk::LayoutScale scale = ScreenScale();
+  // The layout grows with the screen's resolution (more than 96 in a prefix
+  // made with another LogPixels).
+  const tk::LayoutScale scale(tk::ScreenPixelsPerInch());
   const auto px = [&](int design) { return scale.Length(design); };
   // The bitmap face stops growing; scaled, its outline twin is asked for.
   const char* const sansSerif = scale.IsIdentity() ? "MS Sans Serif" : "Microsoft Sans Serif";

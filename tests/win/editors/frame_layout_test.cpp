@@ -12,6 +12,7 @@
 
 #include "tests/win/editors/editor_fixture.h"
 #include "toolkit/core/layout_scale.h"
+#include "toolkit/font_handle.h"
 
 namespace editors::test {
 namespace {
@@ -50,15 +51,6 @@ RECT At(int left, int top, int width, int height) { return RECT{left, top, left 
 std::string Show(const RECT& r) {
   return "(" + std::to_string(r.left) + "," + std::to_string(r.top) + ")-(" + std::to_string(r.right) +
          "," + std::to_string(r.bottom) + ")";
-}
-
-// The screen's resolution as this program sees it: 96 in the usual prefix,
-// more in one made with another LogPixels.
-int ScreenDpi() {
-  HDC screen = GetDC(nullptr);
-  const int dpi = GetDeviceCaps(screen, LOGPIXELSY);
-  ReleaseDC(nullptr, screen);
-  return dpi;
 }
 
 // A design rectangle in the form's client area, scaled by its edges.
@@ -112,7 +104,7 @@ void ExpectFrameAt(tk::TForm& form, const Dialog& d, const tk::LayoutScale& scal
 }
 
 TEST(FrameLayout, EveryElementAtItsDesignPositionScaledToTheScreen) {
-  const tk::LayoutScale scale(ScreenDpi());
+  const tk::LayoutScale scale(tk::ScreenPixelsPerInch());
   for (const Dialog& d : kDialogs) {
     SCOPED_TRACE(d.name);
     Slots slots({"Rect1", nullptr, nullptr, nullptr, nullptr, nullptr, nullptr, nullptr, nullptr, nullptr});
@@ -154,7 +146,7 @@ int FontHeightOf(tk::TForm& form, const char* component) {
 }
 
 TEST(FrameLayout, AMoveToAnotherResolutionScalesOnceAndBackAgain) {
-  const tk::LayoutScale here(ScreenDpi());
+  const tk::LayoutScale here(tk::ScreenPixelsPerInch());
   const tk::LayoutScale there(here.Dpi() * 2);
   for (const Dialog& d : kDialogs) {
     SCOPED_TRACE(d.name);
